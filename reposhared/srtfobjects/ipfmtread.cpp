@@ -1,0 +1,238 @@
+// IpFmtRead: the SRTF reader. GetToken is a byte-wise state machine for
+// headers, record types, "=", ";" and comments; ReadRecord reads a record's
+// value line-wise in chunks of at most 255 bytes until a ";" stands directly
+// before a line end with every double quote closed. The quote state is kept
+// across the chunks, so a long value is scanned once.
+#include "ipfmtread.h"
+
+#include <cerrno>
+#include <cstring>
+
+#include "srtferrors.h"
+#include "srtftext.h"
+
+namespace {
+
+enum State { kStart = 1, kBuildingHeader, kBuildingSymbol, kBuildingQuoted, kBuildingComment };
+
+constexpr int kChunkSize = 256;  // fgets buffer: 255 bytes and the zero byte
+
+bool IsSymbolByte(int c) {
+    return AsciiIsAlnum(c) || c == '_' || c == '.' || c == ',' || c == '-' || c == '*';
+}
+
+// Whether a double-quoted string is open, fed piece by piece. A quote inside
+// an open string either closes it or, followed by a second quote, stands for
+// one quote; when the piece ends right after such a quote, the decision waits
+// for the next byte (pendingQuote). At the end of the text a pending quote
+// closes the string.
+class QuoteState {
+public:
+    void Feed(const char* p, size_t n) {
+        const char* end = p + n;
+        while (p < end) {
+            if (pendingQuote_) {
+                pendingQuote_ = false;
+                if (*p == '"') {
+                    ++p;  // a doubled quote inside the string
+                    continue;
+                }
+                open_ = false;
+            }
+            const char* quote = static_cast<const char*>(std::memchr(p, '"', end - p));
+            if (!quote) return;
+            p = quote + 1;
+            if (!open_)
+                open_ = true;
+            else
+                pendingQuote_ = true;
+        }
+    }
+    bool Balanced() const { return pendingQuote_ || !open_; }
+
+private:
+    bool open_ = false;
+    bool pendingQuote_ = false;
+};
+
+[[noreturn]] void RaiseReaderError(const IpIoBase& reader, int code, int line, const char* message) {
+    FileError error(code);
+    if (code == SrtfErr::kSyntaxErrorCode) error.SetCode(code);
+    error.SetPath(reader.GetPath());
+    error.SetMessage(message);
+    error.SetMode(reader.GetMode());
+    error.SetSourceFile(__FILE__);
+    error.SetLine(line);
+    throw error;
+}
+
+[[noreturn]] void RaiseUnexpectedEnd(const IpIoBase& reader) {
+    RaiseReaderError(reader, errno, SrtfErr::kLineUnexpectedEof, SrtfErr::kMsgUnexpectedEof);
+}
+
+}  // namespace
+
+IpFmtRead::IpFmtRead(const std::string& path) { open(path, "r"); }
+
+int IpFmtRead::GetToken(std::string& text) {
+    text.clear();
+    int state = kStart;
+    for (;;) {
+        const int c = fgetc();
+        if (c == EOF) return state == kBuildingSymbol ? TokSymbol : TokEndfile;
+        switch (state) {
+            case kStart:
+                if (AsciiIsBlank(c)) break;
+                if (IsSymbolByte(c) || c == '/') {
+                    text += static_cast<char>(c);
+                    state = kBuildingSymbol;
+                } else if (c == '"') {
+                    text += '"';
+                    state = kBuildingQuoted;
+                } else if (c == '#') {
+                    text += '#';
+                    state = kBuildingComment;
+                } else if (c == '[') {
+                    text += '[';
+                    state = kBuildingHeader;
+                } else if (c == ';') {
+                    text += ';';
+                    return TokSemicolon;
+                } else if (c == '=') {
+                    text += '=';
+                    return TokEqual;
+                }
+                break;  // any other byte is dropped
+            case kBuildingHeader:
+                if (c == ']') {
+                    text += ']';
+                    return TokHeader;
+                }
+                if (AsciiIsAlnum(c) || AsciiIsPunct(c) || AsciiIsBlank(c)) text += static_cast<char>(c);
+                break;
+            case kBuildingSymbol:
+                if (AsciiIsBlank(c)) return TokSymbol;
+                if (c == '=' || c == ';') {
+                    ungetc(c);
+                    return TokSymbol;
+                }
+                if (IsSymbolByte(c)) {
+                    text += static_cast<char>(c);
+                } else if (c == '"') {
+                    text += '"';
+                    state = kBuildingQuoted;
+                }
+                break;
+            case kBuildingQuoted: {
+                const int next = fgetc();
+                if (c == '"' && next == '"') {
+                    text += "\"\"";
+                    break;
+                }
+                text += static_cast<char>(c);
+                ungetc(next);
+                if (c == '"') return TokSymbol;
+                break;
+            }
+            case kBuildingComment:
+                if (c == '\n' || c == '\r') return TokComment;
+                text += static_cast<char>(c);
+                break;
+        }
+    }
+}
+
+bool IpFmtRead::QuotesBalanced(const char* text) {
+    QuoteState quotes;
+    if (text) quotes.Feed(text, std::strlen(text));
+    return quotes.Balanced();
+}
+
+bool IpFmtRead::ReadSectionHeader(std::string& text) {
+    if (hasPushedHeader_) {
+        hasPushedHeader_ = false;
+        text = std::move(pushedHeader_);
+        pushedHeader_.clear();
+        return true;
+    }
+    for (;;) {
+        const int kind = GetToken(text);
+        if (kind == TokHeader) return true;
+        if (kind == TokEndfile) return false;
+    }
+}
+
+bool IpFmtRead::ReadRecord(std::string& recordType, std::string& value) {
+    std::string token;
+    int kind;
+    do {
+        kind = GetToken(token);
+    } while (kind == TokComment);
+    if (kind == TokEndfile) {
+        recordType = std::move(token);
+        value.clear();
+        return false;
+    }
+    if (kind == TokHeader) {
+        pushedHeader_ = std::move(token);
+        hasPushedHeader_ = true;
+        return false;
+    }
+    if (kind != TokSymbol)
+        RaiseReaderError(*this, SrtfErr::kSyntaxErrorCode, SrtfErr::kLineExpectSymbol,
+                         SrtfErr::kMsgExpectSymbol);
+    recordType = std::move(token);
+    if (GetToken(token) != TokEqual)
+        RaiseReaderError(*this, SrtfErr::kSyntaxErrorCode, SrtfErr::kLineExpectEqual,
+                         SrtfErr::kMsgExpectEqual);
+
+    // The raw value: everything after "=" up to and including the ";" and
+    // the line end that finish it.
+    std::string& raw = value;
+    raw.clear();
+    QuoteState quotes;
+    char chunk[kChunkSize];
+    for (;;) {
+        if (!fgets(chunk, kChunkSize)) RaiseUnexpectedEnd(*this);
+        const size_t n = std::strlen(chunk);
+        raw.append(chunk, n);
+        quotes.Feed(chunk, n);
+        if (n == kChunkSize - 1 && chunk[n - 1] == ';') {
+            // A full chunk that ends with ";": the value ends here only when
+            // the line ends right behind it.
+            const int c = fgetc();
+            if (c == '\n') {
+                raw += '\n';
+                quotes.Feed("\n", 1);
+                if (quotes.Balanced()) break;
+            } else {
+                ungetc(c);
+            }
+        } else if (n >= 2 && chunk[n - 2] == ';' && chunk[n - 1] == '\n') {
+            if (quotes.Balanced()) break;
+        } else {
+            const int c = fgetc();
+            if (c == EOF) RaiseUnexpectedEnd(*this);
+            ungetc(c);
+        }
+    }
+    // Drop the byte after "=" and the final ";" and line end.
+    if (raw.size() == 2) {
+        raw.assign(1, '\n');
+    } else {
+        raw.resize(raw.size() - 2);
+        raw.erase(0, 1);
+    }
+    return true;
+}
+
+long IpFmtRead::FindSection(const std::string& name, bool fromStart) {
+    if (fromStart) fseek(0, SEEK_SET);
+    std::string header;
+    while (ReadSectionHeader(header)) {
+        if (header == name) return ftell();
+    }
+    return 0;
+}
+
+bool IpFmtRead::NextToken(std::string& text) { return GetToken(text) != TokEndfile; }

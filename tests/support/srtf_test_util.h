@@ -1,0 +1,81 @@
+// Helpers shared by the C++ tests: temporary files, whole-file reads and the
+// fixture round trip (read a file into a container, save it, compare bytes).
+#ifndef SRTF_TEST_UTIL_H
+#define SRTF_TEST_UTIL_H
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "srtfcontainer.h"
+
+#ifndef SRTF_FIXTURES_DIR
+#define SRTF_FIXTURES_DIR "tests/fixtures"
+#endif
+
+namespace srtftest {
+
+inline std::string FixturePath(const std::string& name) {
+    return std::string(SRTF_FIXTURES_DIR) + "/" + name;
+}
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+// A fresh path in the test's temporary folder.
+inline std::string TempPath(const std::string& name) {
+    const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string id = t ? std::string(t->test_suite_name()) + "_" + t->name() : "x";
+    for (char& c : id)
+        if (c == '/') c = '_';
+    std::string p = ::testing::TempDir() + "srtf_" + id + "_" + name;
+    std::remove(p.c_str());
+    return p;
+}
+
+// Text with "\n" line ends turned into the CR LF that files carry.
+inline std::string Crlf(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+// Reads `path`, saves the document to a temporary file and returns the saved
+// bytes.
+inline std::string ReadAndSave(const std::string& path, CSRTFContainer& doc) {
+    doc.SetFilePath(path);
+    doc.Read();
+    const std::string out = TempPath("saved.srtf");
+    doc.SetFilePath(out);
+    doc.Save();
+    return ReadBytes(out);
+}
+
+// Reads a fixture and saves it again; the saved bytes must equal the expected
+// file's (the fixture itself when it is already in the written form).
+inline void ExpectRoundTrip(const std::string& fixture, const std::string& expected = "") {
+    CSRTFContainer doc;
+    const std::string saved = ReadAndSave(FixturePath(fixture), doc);
+    const std::string want = ReadBytes(FixturePath(expected.empty() ? fixture : expected));
+    ASSERT_FALSE(want.empty()) << "missing fixture " << fixture;
+    EXPECT_EQ(want, saved) << "round trip of " << fixture;
+}
+
+}  // namespace srtftest
+
+#endif

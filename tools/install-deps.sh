@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on a Debian machine (as root, or
+# through sudo). Packages already present are left alone.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+
+packages=(cmake g++ make libgtest-dev libgmock-dev openjdk-17-jdk-headless libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The old-version removal program is cross-built for 32-bit Windows and run
+# under wine.
+if [ -x .ci/install-brenwick.sh ] || [ -f .ci/install-brenwick.sh ]; then
+  bash .ci/install-brenwick.sh
+fi
