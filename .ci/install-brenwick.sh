@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs what the brenwick Windows build and its wine tests need on a Debian 12 machine:
+# the 32-bit mingw-w64 C++ cross compiler, and wine with its 64-bit part (for a 64-bit prefix with
+# both registry views) and its 32-bit part (wine32, which needs the i386 architecture) to run the
+# 32-bit program. Runs as root (or through sudo), without questions; does nothing when all is
+# already there.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+
+packages=(g++-mingw-w64-i686 wine wine64 wine32:i386)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-brenwick: all packages present"
+  exit 0
+fi
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+fi
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+echo "install-brenwick: installed ${missing[*]}"
