@@ -10,6 +10,8 @@
 #include <sstream>
 #include <string>
 
+#include <unistd.h>
+
 #include "srtfcontainer.h"
 
 #ifndef SRTF_FIXTURES_DIR
@@ -40,7 +42,9 @@ inline std::string TempPath(const std::string& name) {
     std::string id = t ? std::string(t->test_suite_name()) + "_" + t->name() : "x";
     for (char& c : id)
         if (c == '/') c = '_';
-    std::string p = ::testing::TempDir() + "srtf_" + id + "_" + name;
+    // The process id keeps runs of several builds at once apart.
+    std::string p = ::testing::TempDir() + "srtf_" + std::to_string(static_cast<long>(getpid())) + "_" +
+                    id + "_" + name;
     std::remove(p.c_str());
     return p;
 }

@@ -1,0 +1,46 @@
+# Checks that the library makes visible exactly the native methods that the
+# javac -h headers declare (43 of SRTFNativeInterface and Java_JNITest_test123)
+# and no other symbol.
+#
+# cmake -DNM=nm -DLIBRARY=libtolvane.so -DHEADERS=h1;h2 -P CheckExports.cmake
+set(expected "")
+foreach(h ${HEADERS})
+  file(READ ${h} text)
+  string(REGEX MATCHALL "JNICALL[ \t\r\n]+Java_[A-Za-z0-9_]+" decls "${text}")
+  foreach(d ${decls})
+    string(REGEX REPLACE "JNICALL[ \t\r\n]+" "" name "${d}")
+    list(APPEND expected ${name})
+  endforeach()
+endforeach()
+list(SORT expected)
+list(LENGTH expected expected_count)
+if(NOT expected_count EQUAL 44)
+  message(FATAL_ERROR "the headers declare ${expected_count} native methods, not 44")
+endif()
+
+execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
+                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT result STREQUAL "0")
+  message(FATAL_ERROR "nm failed: ${err}")
+endif()
+string(REGEX REPLACE "\n$" "" out "${out}")
+string(REPLACE "\n" ";" lines "${out}")
+set(actual "")
+foreach(line ${lines})
+  # "<address> <type> <name>"
+  if(line MATCHES "^[0-9a-fA-F]* *[A-Za-z] (.+)$")
+    list(APPEND actual ${CMAKE_MATCH_1})
+  endif()
+endforeach()
+list(SORT actual)
+
+set(missing ${expected})
+list(REMOVE_ITEM missing ${actual})
+set(extra ${actual})
+list(REMOVE_ITEM extra ${expected})
+if(missing OR extra)
+  string(REPLACE ";" "\n  " missing "${missing}")
+  string(REPLACE ";" "\n  " extra "${extra}")
+  message(FATAL_ERROR "exported names differ from the native methods\nmissing:\n  ${missing}\nunexpected:\n  ${extra}")
+endif()
+message("${expected_count} native methods exported, nothing else")
