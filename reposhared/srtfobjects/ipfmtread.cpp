@@ -6,6 +6,7 @@
 #include "ipfmtread.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "srtferrors.h"
@@ -17,42 +18,65 @@ enum State { kStart = 1, kBuildingHeader, kBuildingSymbol, kBuildingQuoted, kBui
 
 constexpr int kChunkSize = 256;  // fgets buffer: 255 bytes and the zero byte
 
-bool IsSymbolByte(int c) {
-    return AsciiIsAlnum(c) || c == '_' || c == '.' || c == ',' || c == '-' || c == '*';
+// Byte classes of the state machine, one table lookup per byte.
+enum ByteClass : unsigned char {
+    kBlank = 1,        // space, tab, line feed, vertical tab, form feed, CR
+    kHeaderByte = 2,   // letter, digit, punctuation or blank
+    kSymbolByte = 4,   // letter, digit, "_", ".", ",", "-", "*"
+};
+
+struct ByteClasses {
+    unsigned char of[256];
+    constexpr ByteClasses() : of() {
+        for (int c = 0; c < 256; ++c) {
+            unsigned char bits = 0;
+            if (AsciiIsBlank(c)) bits |= kBlank;
+            if (AsciiIsAlnum(c) || AsciiIsPunct(c) || AsciiIsBlank(c)) bits |= kHeaderByte;
+            if (AsciiIsAlnum(c) || c == '_' || c == '.' || c == ',' || c == '-' || c == '*')
+                bits |= kSymbolByte;
+            of[c] = bits;
+        }
+    }
+};
+constexpr ByteClasses kClasses;
+
+inline bool Is(int c, ByteClass cls) { return (kClasses.of[c & 0xFF] & cls) != 0; }
+
+// Parity of the number of double quotes in n bytes, eight bytes at a time.
+bool OddQuoteCount(const char* p, size_t n) {
+    size_t i = 0;
+    unsigned odd = 0;
+#if defined(__GNUC__)
+    const uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+    const uint64_t quotes = 0x2222222222222222ull;
+    uint64_t marks = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        const uint64_t x = word ^ quotes;            // a zero byte where a quote was
+        marks ^= ~(((x & low7) + low7) | x | low7);  // 0x80 in exactly those bytes
+    }
+    odd = static_cast<unsigned>(__builtin_parityll(marks));
+#endif
+    for (; i < n; ++i) odd ^= (p[i] == '"');
+    return odd != 0;
 }
 
-// Whether a double-quoted string is open, fed piece by piece. A quote inside
-// an open string either closes it or, followed by a second quote, stands for
-// one quote; when the piece ends right after such a quote, the decision waits
-// for the next byte (pendingQuote). At the end of the text a pending quote
-// closes the string.
+// Whether a double-quoted string is open at the end of the text fed so far,
+// fed piece by piece. Walking the text, a quote opens a string, a quote in an
+// open string closes it, and two quotes in an open string stand for one quote
+// and leave it open. Each step that changes the state takes one quote and the
+// doubled quote takes two, so a string is open exactly when the number of
+// quotes so far is odd.
 class QuoteState {
 public:
     void Feed(const char* p, size_t n) {
-        const char* end = p + n;
-        while (p < end) {
-            if (pendingQuote_) {
-                pendingQuote_ = false;
-                if (*p == '"') {
-                    ++p;  // a doubled quote inside the string
-                    continue;
-                }
-                open_ = false;
-            }
-            const char* quote = static_cast<const char*>(std::memchr(p, '"', end - p));
-            if (!quote) return;
-            p = quote + 1;
-            if (!open_)
-                open_ = true;
-            else
-                pendingQuote_ = true;
-        }
+        if (OddQuoteCount(p, n)) open_ = !open_;
     }
-    bool Balanced() const { return pendingQuote_ || !open_; }
+    bool Balanced() const { return !open_; }
 
 private:
     bool open_ = false;
-    bool pendingQuote_ = false;
 };
 
 [[noreturn]] void RaiseReaderError(const IpIoBase& reader, int code, int line, const char* message) {
@@ -82,8 +106,8 @@ int IpFmtRead::GetToken(std::string& text) {
         if (c == EOF) return state == kBuildingSymbol ? TokSymbol : TokEndfile;
         switch (state) {
             case kStart:
-                if (AsciiIsBlank(c)) break;
-                if (IsSymbolByte(c) || c == '/') {
+                if (Is(c, kBlank)) break;
+                if (Is(c, kSymbolByte) || c == '/') {
                     text += static_cast<char>(c);
                     state = kBuildingSymbol;
                 } else if (c == '"') {
@@ -108,15 +132,15 @@ int IpFmtRead::GetToken(std::string& text) {
                     text += ']';
                     return TokHeader;
                 }
-                if (AsciiIsAlnum(c) || AsciiIsPunct(c) || AsciiIsBlank(c)) text += static_cast<char>(c);
+                if (Is(c, kHeaderByte)) text += static_cast<char>(c);
                 break;
             case kBuildingSymbol:
-                if (AsciiIsBlank(c)) return TokSymbol;
+                if (Is(c, kBlank)) return TokSymbol;
                 if (c == '=' || c == ';') {
                     ungetc(c);
                     return TokSymbol;
                 }
-                if (IsSymbolByte(c)) {
+                if (Is(c, kSymbolByte)) {
                     text += static_cast<char>(c);
                 } else if (c == '"') {
                     text += '"';

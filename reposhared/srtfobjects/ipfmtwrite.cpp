@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <new>
 
 #include "srtferrors.h"
@@ -13,21 +14,6 @@
 namespace {
 
 constexpr int kLineBufferStep = 4096;
-
-// Appends the text in double quotes, every double quote of it doubled.
-void AppendQuoted(COutputLineBuffer& line, const char* p, size_t n) {
-    line.Append("\"", 1);
-    const char* end = p + n;
-    while (p < end) {
-        const char* quote = static_cast<const char*>(std::memchr(p, '"', static_cast<size_t>(end - p)));
-        const char* runEnd = quote ? quote + 1 : end;
-        line.Append(p, static_cast<int>(runEnd - p));
-        if (!quote) break;
-        line.Append("\"", 1);  // the quote once more
-        p = runEnd;
-    }
-    line.Append("\"", 1);
-}
 
 }  // namespace
 
@@ -91,11 +77,12 @@ COutputLineBuffer::COutputLineBuffer()
 
 COutputLineBuffer::~COutputLineBuffer() { delete[] data; }
 
-char* COutputLineBuffer::Append(const char* bytes, int n) {
+char* COutputLineBuffer::ExtendGrowing(int n) {
     if (n < 0) n = 0;
     if (n > INT_MAX - kLineBufferStep - length) throw std::bad_alloc();
     const int newLength = length + n;
     if (capacity < newLength + 1) {
+        // the smallest multiple of 4096 above newLength
         const int newCapacity = (newLength + kLineBufferStep) / kLineBufferStep * kLineBufferStep;
         char* grown = new char[newCapacity];
         if (length) std::memcpy(grown, data, static_cast<size_t>(length));
@@ -103,9 +90,15 @@ char* COutputLineBuffer::Append(const char* bytes, int n) {
         data = grown;
         capacity = newCapacity;
     }
-    if (n) std::memcpy(data + length, bytes, static_cast<size_t>(n));
+    char* at = data + length;
     length = newLength;
     data[length] = '\0';
+    return at;
+}
+
+char* COutputLineBuffer::Append(const char* bytes, int n) {
+    char* at = Extend(n);
+    if (n > 0) std::memcpy(at, bytes, static_cast<size_t>(n));
     return data;
 }
 
@@ -117,13 +110,17 @@ void COutputLineBuffer::CommaRule() {
 }
 
 void COutputLineBuffer::BeginRecord(const char* recordType) {
-    Append(recordType, static_cast<int>(std::strlen(recordType)));
-    Append(" = ", 3);
+    const size_t n = std::strlen(recordType);
+    char* at = Extend(static_cast<int>(n) + 3);
+    std::memcpy(at, recordType, n);
+    std::memcpy(at + n, " = ", 3);
 }
 
+// Each column below is one Extend: the comma (by the comma rule) and the
+// column's text are written in place.
+
 void COutputLineBuffer::AddInt(int value) {
-    CommaRule();
-    char text[12];
+    char text[13];
     char* end = text + sizeof text;
     char* p = end;
     unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
@@ -132,17 +129,68 @@ void COutputLineBuffer::AddInt(int value) {
         magnitude /= 10;
     } while (magnitude);
     if (value < 0) *--p = '-';
+    if (needComma)
+        *--p = ',';
+    else
+        needComma = 1;
     Append(p, static_cast<int>(end - p));
 }
 
-void COutputLineBuffer::AddQuotedString(const char* text) {
-    CommaRule();
-    AppendQuoted(*this, text, text ? std::strlen(text) : 0);
+namespace {
+
+// Writes the text with every double quote doubled; returns the end.
+char* CopyDoublingQuotes(char* out, const char* p, size_t n) {
+    const char* end = p + n;
+    while (const void* found = std::memchr(p, '"', static_cast<size_t>(end - p))) {
+        const char* quote = static_cast<const char*>(found);
+        const size_t run = static_cast<size_t>(quote - p) + 1;
+        std::memcpy(out, p, run);
+        out += run;
+        *out++ = '"';
+        p = quote + 1;
+    }
+    std::memcpy(out, p, static_cast<size_t>(end - p));
+    return out + (end - p);
 }
 
-void COutputLineBuffer::AddQuotedString(const std::string& text) {
-    CommaRule();
-    AppendQuoted(*this, text.data(), text.size());
+size_t CountQuotes(const char* p, size_t n) {
+    size_t quotes = 0;
+    for (size_t i = 0; i < n; ++i) quotes += (p[i] == '"');
+    return quotes;
+}
+
+}  // namespace
+
+void COutputLineBuffer::AddQuotedString(const char* text) {
+    AddQuoted(text ? text : "", text ? std::strlen(text) : 0);
+}
+
+void COutputLineBuffer::AddQuotedString(const std::string& text) { AddQuoted(text.data(), text.size()); }
+
+void COutputLineBuffer::AddQuoted(const char* text, size_t n) {
+    const int comma = needComma ? 1 : 0;
+    needComma = 1;
+    if (n <= static_cast<size_t>(capacity - length) / 2 &&
+        2 * n + 3 < static_cast<size_t>(capacity - length)) {
+        // Even with every byte a quote the column fits: copy in one pass.
+        // The capacity stays as it is, as it would with the exact length.
+        char* start = data + length;
+        char* out = start;
+        if (comma) *out++ = ',';
+        *out++ = '"';
+        out = CopyDoublingQuotes(out, text, n);
+        *out++ = '"';
+        length += static_cast<int>(out - start);
+        data[length] = '\0';
+        return;
+    }
+    const size_t size = n + CountQuotes(text, n) + 2;
+    if (size > static_cast<size_t>(INT_MAX) - 1) throw std::bad_alloc();
+    char* out = Extend(static_cast<int>(size) + comma);
+    if (comma) *out++ = ',';
+    *out++ = '"';
+    out = CopyDoublingQuotes(out, text, n);
+    *out = '"';
 }
 
 void COutputLineBuffer::AddRaw(const char* text) {
@@ -151,21 +199,25 @@ void COutputLineBuffer::AddRaw(const char* text) {
 }
 
 void COutputLineBuffer::AddHex(int value) {
-    char text[11];
-    FormatHex8(text, static_cast<unsigned>(value));
-    AddRaw(text);
+    char text[12];
+    text[0] = ',';
+    FormatHex8(text + 1, static_cast<unsigned>(value));
+    const int comma = needComma ? 1 : 0;
+    needComma = 1;
+    Append(text + 1 - comma, 10 + comma);
 }
 
 void COutputLineBuffer::AddGuid(const SrtfGuid& guid) {
-    CommaRule();
-    char text[34];
-    text[0] = '"';
-    int n = 1;
+    char text[35];
+    int n = 0;
+    if (needComma) text[n++] = ',';
+    needComma = 1;
+    text[n++] = '"';
     if (!guid.IsZero()) {
         static const char kDigits[] = "0123456789abcdef";
-        for (int i = 0; i < 16; ++i) {
-            text[n++] = kDigits[guid.bytes[i] >> 4];
-            text[n++] = kDigits[guid.bytes[i] & 0x0F];
+        for (uint8_t byte : guid.bytes) {
+            text[n++] = kDigits[byte >> 4];
+            text[n++] = kDigits[byte & 0x0F];
         }
     }
     text[n++] = '"';

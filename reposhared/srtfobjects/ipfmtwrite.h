@@ -54,6 +54,19 @@ public:
 
 private:
     void CommaRule();
+    // Lengthens the line by n bytes (growing as Append does, zero byte
+    // behind) and returns where those n bytes go.
+    char* Extend(int n) {
+        if (n >= 0 && n < capacity - length) {
+            char* at = data + length;
+            length += n;
+            data[length] = '\0';
+            return at;
+        }
+        return ExtendGrowing(n);
+    }
+    char* ExtendGrowing(int n);
+    void AddQuoted(const char* text, size_t n);
 };
 
 #endif

@@ -68,10 +68,20 @@ RecordKind::RecordKind(const char* name, std::initializer_list<ColumnDesc> own,
 CObjectBase::~CObjectBase() = default;
 
 int CObjectBase::ReadColumn(int index, std::string text) {
+    return ReadColumnOf(GetColumnReaders(), GetColumnCount(), index, std::move(text));
+}
+
+int CObjectBase::ReadColumnOf(const ColumnDesc* const* columns, int count, int index,
+                              std::string&& text) {
     // A text of spaces only reads as the empty text; anything else as it is.
-    if (!text.empty() && text.find_first_not_of(' ') == std::string::npos) text.clear();
-    if (index < 0 || index >= GetColumnCount()) return 0;
-    ReadValue(*GetColumnReaders()[index], this, text);
+    if (!text.empty() && text[0] == ' ' && text.find_first_not_of(' ') == std::string::npos)
+        text.clear();
+    if (index < 0 || index >= count) return 0;
+    const ColumnDesc& col = *columns[index];
+    if (col.type == ColType::String)
+        *static_cast<std::string*>(col.member(this)) = std::move(text);  // ours: no copy
+    else
+        ReadValue(col, this, text);
     return 0;
 }
 

@@ -138,6 +138,8 @@ public:
     static void WriteValue(const ColumnDesc& col, CObjectBase* rec, COutputLineBuffer& buffer);
 
 protected:
+    // ReadColumn over the given columns (count of them).
+    int ReadColumnOf(const ColumnDesc* const* columns, int count, int index, std::string&& text);
     // The engine, shared by every kind: walks over a kind's table with the
     // given cursors.
     bool KindIterateData(const RecordKind& k, int& cursor, int reset, PropertyValue& out,
@@ -216,6 +218,12 @@ public:
     }
     const ColumnDesc* const* GetColumnReaders() override { return Kind().columns.data(); }
     int GetColumnCount() override { return static_cast<int>(Kind().columns.size()); }
+    // Same as the inherited one, with the kind looked up once.
+    int ReadColumn(int index, std::string text) override {
+        const RecordKind& k = Kind();
+        return this->ReadColumnOf(k.columns.data(), static_cast<int>(k.columns.size()), index,
+                                  std::move(text));
+    }
     int GetId() override { return this->KindGetId(Kind()); }
     void SetId(int value) override { this->KindSetId(Kind(), value); }
 

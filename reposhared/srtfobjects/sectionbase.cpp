@@ -25,35 +25,93 @@ void CSectionBase::DispatchRecord(std::string& recordType, const std::string& va
     }
 }
 
+namespace {
+
+// The text of one field as it is gathered: while it is one stretch of the
+// value it is only pointed at; a second, separate piece copies it into a
+// buffer that keeps its capacity from field to field.
+class FieldText {
+public:
+    void Add(const char* p, size_t n) {
+        if (!copied_) {
+            if (!start_) {
+                start_ = p;
+                length_ = n;
+                return;
+            }
+            if (start_ + length_ == p) {
+                length_ += n;
+                return;
+            }
+            buffer_.assign(start_, length_);
+            copied_ = true;
+        }
+        buffer_.append(p, n);
+    }
+    // The field as a string of its own; the builder starts the next field.
+    std::string Take() {
+        std::string text = copied_ ? std::string(buffer_) : std::string(start_, length_);
+        start_ = nullptr;
+        length_ = 0;
+        copied_ = false;
+        buffer_.clear();
+        return text;
+    }
+
+private:
+    const char* start_ = nullptr;
+    size_t length_ = 0;
+    bool copied_ = false;
+    std::string buffer_;
+};
+
+}  // namespace
+
+// The fields are split at every comma outside double quotes; a doubled quote
+// inside quotes stands for one. The last byte of the value always ends the
+// last field: it belongs to it unless a quote is open.
 void CSectionBase::ParseRecordFields(const std::string& value, CObjectBase* record) {
     const char* v = value.data();
     const size_t n = value.size();
-    std::string field;
+    if (n == 0) return;
+    const size_t last = n - 1;
+    FieldText field;
     int index = 0;
     bool open = false;
-    for (size_t i = 0; i < n; ++i) {
+    size_t i = 0;
+    while (i < n) {
         const char c = v[i];
-        const bool last = (i == n - 1);
-        if ((c == ',' && !open) || last) {
-            if (last && !open) field += c;
-            record->ReadColumn(index, std::move(field));
-            field.clear();
+        if (i == last) {
+            if (!open) field.Add(v + i, 1);
+            record->ReadColumn(index, field.Take());
+            break;
+        }
+        if (c == ',' && !open) {
+            record->ReadColumn(index, field.Take());
             ++index;
+            ++i;
         } else if (c == '"') {
             if (!open) {
                 open = true;
-            } else if (i + 1 < n && v[i + 1] == '"') {
-                field += '"';
-                ++i;
+            } else if (v[i + 1] == '"') {
+                field.Add(v + i, 1);
+                ++i;  // the second quote of the pair
             } else {
                 open = false;
             }
+            ++i;
         } else {
-            // Copy the run of ordinary bytes at once.
+            // A run of ordinary bytes; it never takes the last byte. Inside
+            // quotes only a quote ends it.
             size_t j = i + 1;
-            while (j < n - 1 && v[j] != '"' && (open || v[j] != ',')) ++j;
-            field.append(v + i, j - i);
-            i = j - 1;
+            if (open) {
+                const void* quote = std::memchr(v + j, '"', last - j);
+                j = quote ? static_cast<size_t>(static_cast<const char*>(quote) - v) : last;
+            } else {
+                while (j < last && v[j] != '"' && v[j] != ',') ++j;
+            }
+            field.Add(v + i, j - i);
+            i = j;
         }
     }
 }

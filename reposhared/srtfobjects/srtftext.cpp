@@ -12,6 +12,18 @@ namespace {
 const char kLowerHex[] = "0123456789abcdef";
 const char kUpperHex[] = "0123456789ABCDEF";
 
+// The value of every byte as a hex digit, 0 for a byte that is none: a table
+// instead of comparisons, whose outcome random digits make unpredictable.
+struct HexNibbleTable {
+    uint8_t value[256];
+    constexpr HexNibbleTable() : value() {
+        for (int c = '0'; c <= '9'; ++c) value[c] = static_cast<uint8_t>(c - '0');
+        for (int c = 'a'; c <= 'f'; ++c) value[c] = static_cast<uint8_t>(c - 'a' + 10);
+        for (int c = 'A'; c <= 'F'; ++c) value[c] = static_cast<uint8_t>(c - 'A' + 10);
+    }
+};
+constexpr HexNibbleTable kHexNibble;
+
 // Skips the blanks that a scanf conversion skips before a number.
 const char* SkipBlanks(const char* p) {
     while (AsciiIsBlank(static_cast<unsigned char>(*p))) ++p;
@@ -70,11 +82,11 @@ void GuidFromHexString(SrtfGuid& guid, const char* text) {
     int filled = 0;
     if (text) {
         const char* p = text;
+        // A byte that is no hex digit counts as 0.
         while (filled < 16 && p[0] != '\0' && p[1] != '\0') {
-            const int high = AsciiHexValue(static_cast<unsigned char>(p[0]));
-            const int low = AsciiHexValue(static_cast<unsigned char>(p[1]));
-            parsed.bytes[filled++] =
-                static_cast<uint8_t>(((high < 0 ? 0 : high) << 4) | (low < 0 ? 0 : low));
+            const uint8_t high = kHexNibble.value[static_cast<unsigned char>(p[0])];
+            const uint8_t low = kHexNibble.value[static_cast<unsigned char>(p[1])];
+            parsed.bytes[filled++] = static_cast<uint8_t>((high << 4) | low);
             p += 2;
         }
     }

@@ -30,15 +30,15 @@ struct SrtfGuid {
 };
 
 // ---- ASCII character classes (bytes 0x80..0xFF belong to no class) ----
-inline bool AsciiIsBlank(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-inline bool AsciiIsAlnum(int c) {
+constexpr bool AsciiIsBlank(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+constexpr bool AsciiIsAlnum(int c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
-inline bool AsciiIsPunct(int c) { return c >= 0x21 && c <= 0x7E && !AsciiIsAlnum(c); }
-inline char AsciiToUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
-inline char AsciiToLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+constexpr bool AsciiIsPunct(int c) { return c >= 0x21 && c <= 0x7E && !AsciiIsAlnum(c); }
+constexpr char AsciiToUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+constexpr char AsciiToLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
 // Value of a hex digit, or -1.
-inline int AsciiHexValue(int c) {
+constexpr int AsciiHexValue(int c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
