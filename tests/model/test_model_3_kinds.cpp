@@ -106,7 +106,8 @@ int IntOf(char type, int column) { return type == 'h' ? 0x2000 + column : 1000 +
 std::string TextOf(int column) { return "s" + std::to_string(column); }
 std::string GuidTextOf(int column) {
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%02x00112233445566778899aabbccdd%02x", column, column);
+    const unsigned byte = static_cast<unsigned>(column) & 0xFFu;
+    std::snprintf(buf, sizeof buf, "%02x00112233445566778899aabbccdd%02x", byte, byte);
     return buf;
 }
 SrtfGuid GuidOf(int column) {
