@@ -24,6 +24,12 @@ struct Factory {
         RegisterModelSections3(r);
         RegisterModelSections4(r);
         RegisterRepositorySections(r);
+        RegisterRepositorySections2(r);
+        RegisterRepositorySections3(r);
+        RegisterDictionarySections(r);
+        RegisterDiagramSections1(r);
+        RegisterDiagramSections2(r);
+        RegisterSidSections(r);
     }
 };
 

@@ -55,5 +55,11 @@ void RegisterModelSections2(SectionRegistry& r);
 void RegisterModelSections3(SectionRegistry& r);
 void RegisterModelSections4(SectionRegistry& r);
 void RegisterRepositorySections(SectionRegistry& r);
+void RegisterRepositorySections2(SectionRegistry& r);
+void RegisterRepositorySections3(SectionRegistry& r);
+void RegisterDictionarySections(SectionRegistry& r);
+void RegisterDiagramSections1(SectionRegistry& r);
+void RegisterDiagramSections2(SectionRegistry& r);
+void RegisterSidSections(SectionRegistry& r);
 
 #endif
