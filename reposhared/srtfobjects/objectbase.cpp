@@ -59,9 +59,11 @@ RecordKind::RecordKind(const char* name, std::initializer_list<ColumnDesc> own,
         fkOrder = fks;
     }
 
-    for (size_t i = 0; i < columns.size(); ++i) {
-        if (i) commentLine += ", ";
-        commentLine += columns[i]->name;
+    // A column without a name stands on the lines but not in the comment line.
+    for (const ColumnDesc* c : columns) {
+        if (!c->name || !*c->name) continue;
+        if (!commentLine.empty()) commentLine += ", ";
+        commentLine += c->name;
     }
 }
 
