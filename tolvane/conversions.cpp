@@ -19,8 +19,10 @@ std::string JavaToStdString(JNIEnv* env, jstring text) {
     return result;
 }
 
-jstring StdStringToJava(JNIEnv* env, const std::string& text) {
-    jstring result = env->NewStringUTF(text.c_str());
+jstring StdStringToJava(JNIEnv* env, const std::string& text) { return TextToJava(env, text.c_str()); }
+
+jstring TextToJava(JNIEnv* env, const char* text) {
+    jstring result = env->NewStringUTF(text);
     if (!result) throw std::bad_alloc();
     return result;
 }

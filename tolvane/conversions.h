@@ -24,6 +24,7 @@
 
 std::string JavaToStdString(JNIEnv* env, jstring text);
 jstring StdStringToJava(JNIEnv* env, const std::string& text);
+jstring TextToJava(JNIEnv* env, const char* text);  // up to its zero byte
 
 // The GUID of a text of exactly 32 hexadecimal digits, otherwise the zero GUID.
 SrtfGuid PropertyTextToGuid(const std::string& text);

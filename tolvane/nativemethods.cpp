@@ -134,9 +134,10 @@ JNIEXPORT jint JNICALL SRTF_NATIVE(getIntProperty)(JNIEnv* env, jobject, jint h)
 
 JNIEXPORT jstring JNICALL SRTF_NATIVE(getStrProperty)(JNIEnv* env, jobject, jint h) {
     return NativeCall(env, [&]() -> jstring {
-        std::string text;
-        if (!Svc().GetStrProperty(H(h), text)) return nullptr;  // no current value yet
-        return StdStringToJava(env, text);
+        char guidText[33];
+        const char* text = Svc().CurrentPropertyText(H(h), guidText);
+        if (!text) return nullptr;  // no current value yet
+        return TextToJava(env, text);
     });
 }
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-CDDDiagObject* BaseColumnsOf(CObjectBase& record) { return dynamic_cast<CDDDiagObject*>(&record); }
+CDDDiagObject* BaseColumnsOf(CObjectBase& record) { return record.DiagObjectPart(); }
 
 // The column table of a record described by one (records of two-list
 // sections and records on CObjectBase directly), or null.

@@ -62,6 +62,11 @@ int& PropertyCursor::IndexOf(PropertyGroup group) {
     return baseIndex;
 }
 
+void PropertyCursor::Restart() {
+    techKeyIndex = dataIndex = baseIndex = -1;
+    hasCurrent = false;
+}
+
 CSRTFService::~CSRTFService() = default;
 
 // ---- handles and documents ----
@@ -182,7 +187,7 @@ void CSRTFService::AddObject(int handle, int sectionId) {
     // Whatever happens below, the handle is left without the old added record
     // and with a fresh property walk.
     addedObjects.erase(handle);
-    ErasePropertyCursor(handle);
+    RestartPropertyCursor(handle);
     if (!ValidSectionId(sectionId)) return;
     CObjectBase* record = AddObject(GetOrCreateSection(handle, sectionId));
     if (record) addedObjects[handle] = record;
@@ -201,12 +206,12 @@ bool CSRTFService::IterateObject(int handle, int sectionId) {
         if (it != objectCursors.end() && it->second.list == list) next = it->second.index + 1;
         if (next < list->size()) {
             objectCursors[handle] = ObjectCursor{list, next};
-            ErasePropertyCursor(handle);
+            RestartPropertyCursor(handle);
             return true;
         }
     }
     EraseObjectCursor(handle);
-    ErasePropertyCursor(handle);
+    RestartPropertyCursor(handle);
     return false;
 }
 
@@ -235,7 +240,12 @@ const PropertyCursor* CSRTFService::FindPropertyCursor(int handle) const {
 
 PropertyCursor& CSRTFService::GetPropertyCursor(int handle) { return propertyCursors[handle]; }
 
-void CSRTFService::ErasePropertyCursor(int handle) { propertyCursors.erase(handle); }
+void CSRTFService::RestartPropertyCursor(int handle) {
+    // Kept in place rather than erased: a record walk restarts it on every
+    // record, and its values keep their storage for the next record's steps.
+    auto it = propertyCursors.find(handle);
+    if (it != propertyCursors.end()) it->second.Restart();
+}
 
 void CSRTFService::AddProperty(int handle, PropertyGroup group, int position,
                                const PropertyValue& value) {
@@ -267,33 +277,48 @@ int CSRTFService::IterateProperty(int handle, PropertyGroup group) {
     if (!record) return -1;
     PropertyCursor& cursor = GetPropertyCursor(handle);
     const int i = std::max(cursor.IndexOf(group), 0);
-    auto value = std::make_unique<PropertyValue>();
-    value->type = PropertyValue::kInt;
-    if (!StepGroup(*record, group, i == 0, *value)) {
+    // The step starts from an integer 0, as a new value would; the text only
+    // keeps its storage.
+    PropertyValue& value = cursor.next;
+    value.type = PropertyValue::kInt;
+    value.text.clear();
+    value.value = 0;
+    value.guid = SrtfGuid();
+    if (!StepGroup(*record, group, i == 0, value)) {
         cursor.IndexOf(group) = i;
         return -1;  // the group has ended; the current value stays
     }
-    cursor.current = std::move(value);
+    std::swap(cursor.current, cursor.next);
+    cursor.hasCurrent = true;
     cursor.IndexOf(group) = i + 1;
     return i;
 }
 
 int CSRTFService::GetIntProperty(int handle) const {
     const PropertyCursor* c = FindPropertyCursor(handle);
-    return c && c->current ? c->current->value : 0;
+    return c && c->hasCurrent ? c->current.value : 0;
+}
+
+const char* CSRTFService::CurrentPropertyText(int handle, char (&guidText)[33]) const {
+    const PropertyCursor* c = FindPropertyCursor(handle);
+    if (!c || !c->hasCurrent) return nullptr;
+    const PropertyValue& v = c->current;
+    if (v.guid.IsZero()) return v.text.c_str();
+    FormatGuidHex(guidText, v.guid);
+    return guidText;
 }
 
 bool CSRTFService::GetStrProperty(int handle, std::string& out) const {
     const PropertyCursor* c = FindPropertyCursor(handle);
-    if (!c || !c->current) return false;
-    const PropertyValue& v = *c->current;
+    if (!c || !c->hasCurrent) return false;
+    const PropertyValue& v = c->current;
     out = v.guid.IsZero() ? v.text : GuidToHexString(v.guid);
     return true;
 }
 
 bool CSRTFService::IsCurrentPropertyString(int handle) const {
     const PropertyCursor* c = FindPropertyCursor(handle);
-    return c && c->current && (!c->current->guid.IsZero() || !c->current->text.empty());
+    return c && c->hasCurrent && (!c->current.guid.IsZero() || !c->current.text.empty());
 }
 
 // ---- server errors ----

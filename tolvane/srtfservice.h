@@ -40,13 +40,19 @@ enum class HeaderGuid { Object, Transaction, Signature };
 
 // The property walk of one handle. Each index is -1 until its group is
 // started, then the number of steps taken (walked or added) in that group.
+// A step is taken into `next`, which becomes `current` when the step
+// succeeds; the two values keep their storage from step to step.
 struct PropertyCursor {
     int techKeyIndex = -1;
     int dataIndex = -1;
     int baseIndex = -1;
-    std::unique_ptr<PropertyValue> current;  // the value of the last successful walk step
+    bool hasCurrent = false;  // whether a walk step has succeeded yet
+    PropertyValue current;    // the value of the last successful walk step
+    PropertyValue next;
 
     int& IndexOf(PropertyGroup group);
+    // A fresh walk: every index -1, no current value.
+    void Restart();
 };
 
 // The record walk of one handle: the list it walks and the record it stands on.
@@ -111,6 +117,10 @@ public:
     int GetIntProperty(int handle) const;
     // False when there is no current value (the Java side then gets null).
     bool GetStrProperty(int handle, std::string& out) const;
+    // The same without a copy: the current value's text, or a non-zero GUID
+    // as its 32 digits written into guidText; null when there is no current
+    // value. The text stays valid until the handle's next walk step.
+    const char* CurrentPropertyText(int handle, char (&guidText)[33]) const;
     bool IsCurrentPropertyString(int handle) const;
 
     // ---- server errors ----
@@ -133,7 +143,8 @@ public:
     void EraseObjectCursor(int handle);
     const PropertyCursor* FindPropertyCursor(int handle) const;
     PropertyCursor& GetPropertyCursor(int handle);  // created {-1, -1, -1, none}
-    void ErasePropertyCursor(int handle);
+    // Starts the handle's property walk afresh (as if just created).
+    void RestartPropertyCursor(int handle);
     const ErrorList* GetErrorList(int handle) const;
     ErrorList& BuildErrorList(int handle);
 

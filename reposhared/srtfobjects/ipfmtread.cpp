@@ -1,13 +1,18 @@
 // IpFmtRead: the SRTF reader. GetToken is a byte-wise state machine for
-// headers, record types, "=", ";" and comments; ReadRecord reads a record's
-// value line-wise in chunks of at most 255 bytes until a ";" stands directly
-// before a line end with every double quote closed. The quote state is kept
-// across the chunks, so a long value is scanned once.
+// headers, record types, "=", ";" and comments (a record type's bytes are
+// taken from the buffer as one run); ReadRecord reads a record's value
+// line-wise in chunks of at most 255 bytes, each appended straight to the
+// value, until a ";" stands directly before a line end with every double
+// quote closed. The quote state is kept across the chunks, so a long value
+// is scanned once.
 #include "ipfmtread.h"
 
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "srtferrors.h"
 #include "srtftext.h"
@@ -16,7 +21,7 @@ namespace {
 
 enum State { kStart = 1, kBuildingHeader, kBuildingSymbol, kBuildingQuoted, kBuildingComment };
 
-constexpr int kChunkSize = 256;  // fgets buffer: 255 bytes and the zero byte
+constexpr size_t kChunkSize = 256;  // fgets buffer: 255 bytes and the zero byte
 
 // Byte classes of the state machine, one table lookup per byte.
 enum ByteClass : unsigned char {
@@ -42,24 +47,48 @@ constexpr ByteClasses kClasses;
 
 inline bool Is(int c, ByteClass cls) { return (kClasses.of[c & 0xFF] & cls) != 0; }
 
-// Parity of the number of double quotes in n bytes, eight bytes at a time.
-bool OddQuoteCount(const char* p, size_t n) {
+// What one pass over n bytes tells: whether the number of double quotes
+// among them is odd, and whether one of them is a zero byte. Sixteen bytes at
+// a time with SSE2, otherwise eight.
+struct ChunkScan {
+    bool oddQuotes;
+    bool hasZero;
+};
+
+ChunkScan ScanChunk(const char* p, size_t n) {
     size_t i = 0;
     unsigned odd = 0;
-#if defined(__GNUC__)
+    bool zero = false;
+#if defined(__SSE2__)
+    const __m128i quote = _mm_set1_epi8('"');
+    const __m128i nul = _mm_setzero_si128();
+    unsigned marks = 0, zeros = 0;
+    for (; i + 16 <= n; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        marks ^= static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)));
+        zeros |= static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, nul)));
+    }
+    odd = static_cast<unsigned>(__builtin_parity(marks));
+    zero = zeros != 0;
+#elif defined(__GNUC__)
     const uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
     const uint64_t quotes = 0x2222222222222222ull;
-    uint64_t marks = 0;
+    uint64_t marks = 0, zeros = 0;
     for (; i + 8 <= n; i += 8) {
         uint64_t word;
         std::memcpy(&word, p + i, 8);
-        const uint64_t x = word ^ quotes;            // a zero byte where a quote was
-        marks ^= ~(((x & low7) + low7) | x | low7);  // 0x80 in exactly those bytes
+        const uint64_t x = word ^ quotes;                    // a zero byte where a quote was
+        marks ^= ~(((x & low7) + low7) | x | low7);          // 0x80 in exactly those bytes
+        zeros |= ~(((word & low7) + low7) | word | low7);    // 0x80 in the zero bytes
     }
     odd = static_cast<unsigned>(__builtin_parityll(marks));
+    zero = zeros != 0;
 #endif
-    for (; i < n; ++i) odd ^= (p[i] == '"');
-    return odd != 0;
+    for (; i < n; ++i) {
+        odd ^= (p[i] == '"');
+        zero = zero || p[i] == '\0';
+    }
+    return ChunkScan{odd != 0, zero};
 }
 
 // Whether a double-quoted string is open at the end of the text fed so far,
@@ -70,8 +99,10 @@ bool OddQuoteCount(const char* p, size_t n) {
 // quotes so far is odd.
 class QuoteState {
 public:
-    void Feed(const char* p, size_t n) {
-        if (OddQuoteCount(p, n)) open_ = !open_;
+    void Feed(const char* p, size_t n) { FeedParity(ScanChunk(p, n).oddQuotes); }
+    // Feeds text whose number of quotes is odd or not.
+    void FeedParity(bool oddQuotes) {
+        if (oddQuotes) open_ = !open_;
     }
     bool Balanced() const { return !open_; }
 
@@ -110,6 +141,7 @@ int IpFmtRead::GetToken(std::string& text) {
                 if (Is(c, kSymbolByte) || c == '/') {
                     text += static_cast<char>(c);
                     state = kBuildingSymbol;
+                    TakeSymbolRun(text);
                 } else if (c == '"') {
                     text += '"';
                     state = kBuildingQuoted;
@@ -166,6 +198,18 @@ int IpFmtRead::GetToken(std::string& text) {
     }
 }
 
+void IpFmtRead::TakeSymbolRun(std::string& text) {
+    // The symbol bytes that follow, taken from the buffer at once; a symbol
+    // byte is never a CR, so no line end is translated among them.
+    size_t n;
+    const char* run = BufferedRun(n);
+    size_t k = 0;
+    while (k < n && Is(run[k], kSymbolByte)) ++k;
+    if (k == 0) return;
+    text.append(run, k);
+    SkipBuffered(k);
+}
+
 bool IpFmtRead::QuotesBalanced(const char* text) {
     QuoteState quotes;
     if (text) quotes.Feed(text, std::strlen(text));
@@ -187,25 +231,25 @@ bool IpFmtRead::ReadSectionHeader(std::string& text) {
 }
 
 bool IpFmtRead::ReadRecord(std::string& recordType, std::string& value) {
-    std::string token;
+    std::string& token = token_;
     int kind;
     do {
         kind = GetToken(token);
     } while (kind == TokComment);
     if (kind == TokEndfile) {
-        recordType = std::move(token);
+        recordType = token;
         value.clear();
         return false;
     }
     if (kind == TokHeader) {
-        pushedHeader_ = std::move(token);
+        pushedHeader_ = token;
         hasPushedHeader_ = true;
         return false;
     }
     if (kind != TokSymbol)
         RaiseReaderError(*this, SrtfErr::kSyntaxErrorCode, SrtfErr::kLineExpectSymbol,
                          SrtfErr::kMsgExpectSymbol);
-    recordType = std::move(token);
+    recordType = token;
     if (GetToken(token) != TokEqual)
         RaiseReaderError(*this, SrtfErr::kSyntaxErrorCode, SrtfErr::kLineExpectEqual,
                          SrtfErr::kMsgExpectEqual);
@@ -215,12 +259,20 @@ bool IpFmtRead::ReadRecord(std::string& recordType, std::string& value) {
     std::string& raw = value;
     raw.clear();
     QuoteState quotes;
-    char chunk[kChunkSize];
     for (;;) {
-        if (!fgets(chunk, kChunkSize)) RaiseUnexpectedEnd(*this);
-        const size_t n = std::strlen(chunk);
-        raw.append(chunk, n);
-        quotes.Feed(chunk, n);
+        // One chunk, read straight into the value; like the C string of an
+        // fgets, it ends at its first zero byte (the bytes behind that are
+        // dropped).
+        const size_t at = raw.size();
+        if (AppendLine(raw, kChunkSize - 1) == 0) RaiseUnexpectedEnd(*this);
+        ChunkScan scan = ScanChunk(raw.data() + at, raw.size() - at);
+        if (scan.hasZero) {
+            raw.resize(at + std::strlen(raw.data() + at));
+            scan = ScanChunk(raw.data() + at, raw.size() - at);
+        }
+        const char* chunk = raw.data() + at;
+        const size_t n = raw.size() - at;
+        quotes.FeedParity(scan.oddQuotes);
         if (n == kChunkSize - 1 && chunk[n - 1] == ';') {
             // A full chunk that ends with ";": the value ends here only when
             // the line ends right behind it.

@@ -34,8 +34,12 @@ public:
     bool NextToken(std::string& text);
 
 private:
+    // Appends the run of symbol bytes that stands next in the buffer.
+    void TakeSymbolRun(std::string& text);
+
     std::string pushedHeader_;
     bool hasPushedHeader_ = false;
+    std::string token_;  // ReadRecord's tokens, kept for its storage
 };
 
 #endif

@@ -124,7 +124,7 @@ size_t IpIoBase::Refill() {
     return got;
 }
 
-int IpIoBase::fgetc() {
+int IpIoBase::ReadByte() {
     if (notOpen_) RaiseNotOpen(SrtfErr::kLineFgetc, kPrefixFgetc);
     if (pushback_ >= 0) {
         const int c = pushback_;
@@ -157,19 +157,13 @@ int IpIoBase::fgetc() {
     return c;
 }
 
-char* IpIoBase::fgets(char* buffer, int size) {
-    if (notOpen_) RaiseNotOpen(SrtfErr::kLineFgets, kPrefixFgets);
-    if (!buffer || size <= 0) return nullptr;
-    char* out = buffer;
-    size_t room = static_cast<size_t>(size) - 1;
-    if (room == 0) {
-        *out = '\0';
-        return buffer;
-    }
+template <class Sink>
+void IpIoBase::ReadLinePiece(size_t room, Sink put) {
     bool lineDone = false;
     bool failed = false;
-    if (pushback_ >= 0) {
-        *out++ = static_cast<char>(pushback_);
+    if (pushback_ >= 0 && room > 0) {
+        const char byte = static_cast<char>(pushback_);
+        put(&byte, 1);
         lastChar_ = pushback_;
         lastRaw_ = pushbackRaw_;
         lineDone = pushback_ == '\n';
@@ -191,13 +185,11 @@ char* IpIoBase::fgets(char* buffer, int size) {
         if (lf) {
             const size_t n = static_cast<size_t>(lf - p) + 1;
             if (n >= 2 && lf[-1] == '\r') {
-                std::memcpy(out, p, n - 2);
-                out += n - 2;
-                *out++ = '\n';
+                put(p, n - 2);
+                put("\n", 1);
                 lastRaw_ = 2;
             } else {
-                std::memcpy(out, p, n);
-                out += n;
+                put(p, n);
                 lastRaw_ = 1;
             }
             rpos_ += n;
@@ -209,22 +201,20 @@ char* IpIoBase::fgets(char* buffer, int size) {
             if (take < avail) {
                 if (p[take] == '\n') {
                     // CR LF is one byte of output: it still fits.
-                    std::memcpy(out, p, take - 1);
-                    out += take - 1;
-                    *out++ = '\n';
+                    put(p, take - 1);
+                    put("\n", 1);
                     rpos_ += take + 1;
                     lastChar_ = '\n';
                     lastRaw_ = 2;
                     lineDone = true;
                     break;
                 }
-                // a CR of its own: copied below like any byte
+                // a CR of its own: handed on below like any byte
             } else {
                 // The CR is the last byte read so far; the next block decides
                 // whether it begins a CR LF.
                 const size_t before = take - 1;
-                std::memcpy(out, p, before);
-                out += before;
+                put(p, before);
                 rpos_ += before;
                 room -= before;
                 if (Refill() == 0) {
@@ -232,7 +222,7 @@ char* IpIoBase::fgets(char* buffer, int size) {
                         failed = true;
                         break;
                     }
-                    *out++ = '\r';
+                    put("\r", 1);
                     ++rpos_;
                     --room;
                     lastChar_ = '\r';
@@ -241,8 +231,7 @@ char* IpIoBase::fgets(char* buffer, int size) {
                 continue;
             }
         }
-        std::memcpy(out, p, take);
-        out += take;
+        put(p, take);
         rpos_ += take;
         room -= take;
         lastChar_ = static_cast<unsigned char>(p[take - 1]);
@@ -252,8 +241,26 @@ char* IpIoBase::fgets(char* buffer, int size) {
         errno = readErrno_;
         RaiseStreamError(SrtfErr::kLineFgets, kPrefixFgets);
     }
+}
+
+char* IpIoBase::fgets(char* buffer, int size) {
+    if (notOpen_) RaiseNotOpen(SrtfErr::kLineFgets, kPrefixFgets);
+    if (!buffer || size <= 0) return nullptr;
+    char* out = buffer;
+    ReadLinePiece(static_cast<size_t>(size) - 1, [&out](const char* p, size_t n) {
+        std::memcpy(out, p, n);
+        out += n;
+    });
     *out = '\0';
+    if (size == 1) return buffer;
     return out == buffer ? nullptr : buffer;
+}
+
+size_t IpIoBase::AppendLine(std::string& text, size_t room) {
+    if (notOpen_) RaiseNotOpen(SrtfErr::kLineFgets, kPrefixFgets);
+    const size_t before = text.size();
+    ReadLinePiece(room, [&text](const char* p, size_t n) { text.append(p, n); });
+    return text.size() - before;
 }
 
 int IpIoBase::ungetc(int c) {

@@ -10,7 +10,8 @@
 //
 // Reading and writing go through blocks of our own (no lock per byte);
 // pending output reaches the file at the latest in close, so a write error
-// may first be reported there. ftell reports the logical position.
+// may first be reported there. ftell reports the logical position. fgetc
+// hands out a buffered byte inline; AppendLine is fgets into a string.
 #ifndef SRTF_IPIOBASE_H
 #define SRTF_IPIOBASE_H
 
@@ -28,8 +29,24 @@ public:
 
     FILE* open(const std::string& path, const std::string& mode);
     void close();
-    int fgetc();
+    int fgetc() {
+        // The common case inline: a buffered byte that is no CR, nothing pushed back.
+        if (pushback_ < 0 && rpos_ < rlen_) {
+            const unsigned char c = static_cast<unsigned char>(rbuf_[rpos_]);
+            if (c != '\r') {
+                ++rpos_;
+                lastChar_ = c;
+                lastRaw_ = 1;
+                return c;
+            }
+        }
+        return ReadByte();
+    }
     char* fgets(char* buffer, int size);
+    // What fgets(buffer, room + 1) reads, appended to text (zero bytes
+    // included) instead of copied to a buffer; returns the number of bytes
+    // appended, 0 at the end of the file. Raises as fgets does.
+    size_t AppendLine(std::string& text, size_t room);
     int ungetc(int c);
     int fputc(int c);
     int fputs(const std::string& text);
@@ -43,6 +60,19 @@ public:
     bool IsOpen() const { return notOpen_ == 0; }
 
 protected:
+    // The buffered bytes that fgetc hands out next, as they stand in the
+    // file: n of them at the result (n == 0 when none are buffered or a byte
+    // is pushed back). SkipBuffered(k) takes the first k of them as k fgetc
+    // calls would; none of them may be a CR.
+    const char* BufferedRun(size_t& n) const {
+        n = pushback_ < 0 ? rlen_ - rpos_ : 0;
+        return rbuf_.get() + rpos_;
+    }
+    void SkipBuffered(size_t k) {
+        rpos_ += k;
+        lastChar_ = static_cast<unsigned char>(rbuf_[rpos_ - 1]);
+        lastRaw_ = 1;
+    }
     // Writes text with "\n" -> CR LF; returns -1 on a stream error (error
     // indicator set), otherwise a non-negative value.
     int WriteTranslated(const char* text, size_t n);
@@ -51,6 +81,13 @@ protected:
     [[noreturn]] void RaiseStreamError(int line, const char* prefix);
 
 private:
+    // fgetc beyond its inline case.
+    int ReadByte();
+    // The body of fgets: hands at most room bytes of the line, CR LF turned
+    // into "\n", to put(bytes, n) piece by piece; stops after a "\n" or at
+    // the end of the file. Raises the fgets error on a read error.
+    template <class Sink>
+    void ReadLinePiece(size_t room, Sink put);
     // Moves the unread raw bytes (at most one) to the front of the read
     // buffer and reads the next block behind them; returns the bytes added,
     // 0 at the end of the file or after a read error (readError_).

@@ -15,9 +15,16 @@
 // Everything a record does (ReadColumn, WriteColumns, the data, tech-key and
 // foreign-key walks, SetForeignKey, GetId/SetId, the comment line) follows
 // from its table; a record class adds no code of its own.
+//
+// Reading a line hands each field over as a range of bytes of the line: a
+// record whose InPlaceKind names its table (every table record) has it
+// converted in place by the column's type (ReadColumnInPlace; fields beyond
+// the columns are ignored, as ReadColumn ignores them); a record whose
+// InPlaceKind is null gets every field through ReadColumn as a string.
 #ifndef SRTF_OBJECTBASE_H
 #define SRTF_OBJECTBASE_H
 
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -26,6 +33,7 @@
 
 class COutputLineBuffer;
 class CObjectBase;
+class CDDDiagObject;
 
 // A value as exchanged with the Java side: type 0 text, 1 int, 2 GUID.
 struct PropertyValue {
@@ -70,7 +78,8 @@ void* SrtfColumnAddress(CObjectBase* o) {
         #member, ColType::type, &SrtfColumnAddress<cls, decltype(cls::member), &cls::member>,     \
             key, data, prop, refers, -1, -1                                                     \
     }
-// The same with a column name that differs from the member's name.
+// The same with a column name that differs from the member's name ("" for a
+// column that the comment line does not name).
 #define SRTF_COL_NAMED(name, cls, member, type, key, data, prop, refers)                       \
     ColumnDesc {                                                                                \
         name, ColType::type, &SrtfColumnAddress<cls, decltype(cls::member), &cls::member>,       \
@@ -104,7 +113,7 @@ public:
     const ColumnDesc* idColumn = nullptr;
     const RecordKind* base = nullptr;
     CObjectBase* (*create)() = nullptr;
-    std::string commentLine;                    // column names joined by ", "
+    std::string commentLine;                    // named columns joined by ", "
 };
 
 template <class T>
@@ -120,6 +129,12 @@ public:
     CObjectBase& operator=(const CObjectBase&) = delete;
 
     virtual int ReadColumn(int index, std::string text);
+    // The kind whose column table reads this record's fields in place, or
+    // null when every field must go through ReadColumn.
+    virtual const RecordKind* InPlaceKind() { return nullptr; }
+    // What ReadColumn(index, the n bytes at p) does, without a string of its
+    // own; col is InPlaceKind()->columns[index].
+    void ReadColumnInPlace(const ColumnDesc& col, const char* p, std::size_t n);
     virtual bool IterateDataProperty(int reset, PropertyValue& out, int& propertyId) = 0;
     virtual void AddDataProperty(int reset, const PropertyValue& value) = 0;
     virtual bool IterateTechKeyProperty(int reset, int& out) = 0;
@@ -131,9 +146,14 @@ public:
     virtual int GetColumnCount() = 0;
     virtual int GetId() { return 0; }
     virtual void SetId(int) {}
+    // The record as a CDDDiagObject (the base columns of a two-list
+    // section's record), or null for any other record.
+    virtual CDDDiagObject* DiagObjectPart() { return nullptr; }
 
     // Reads one field by the column's type (the "column reader").
     static void ReadValue(const ColumnDesc& col, CObjectBase* rec, const std::string& text);
+    // The same from the n bytes at p.
+    static void ReadValue(const ColumnDesc& col, CObjectBase* rec, const char* p, std::size_t n);
     // Appends one column by its type.
     static void WriteValue(const ColumnDesc& col, CObjectBase* rec, COutputLineBuffer& buffer);
 
@@ -184,6 +204,7 @@ public:
     int GetColumnCount() override;
     int GetId() override { return 0; }
     void SetId(int) override {}
+    CDDDiagObject* DiagObjectPart() final { return this; }
     virtual CDDDiagObject* CreateNew();
 };
 
@@ -194,6 +215,7 @@ template <class Base>
 class TTableRecord : public Base {
 public:
     virtual const RecordKind& Kind() const = 0;
+    const RecordKind* InPlaceKind() override { return &Kind(); }
 
     bool IterateDataProperty(int reset, PropertyValue& out, int& propertyId) override {
         return this->KindIterateData(Kind(), dataCursor, reset, out, propertyId);
@@ -240,6 +262,33 @@ public:
 
 // Record on CObjectBase directly (one-list sections).
 using CPlainRecord = TTableRecord<CObjectBase>;
+
+// ---- reading fields in place (inline: one call per line, not per field) ----
+
+inline void CObjectBase::ReadValue(const ColumnDesc& col, CObjectBase* rec, const char* p,
+                                   std::size_t n) {
+    void* member = col.member(rec);
+    switch (col.type) {
+        case ColType::Int: ParseDecimalField(p, n, *static_cast<int*>(member)); break;
+        case ColType::Hex: ParseHexField(p, n, *static_cast<int*>(member)); break;
+        case ColType::String:
+            // A string of its own, with room for exactly these bytes.
+            *static_cast<std::string*>(member) = std::string(p, n);
+            break;
+        case ColType::Guid: GuidFromHexString(*static_cast<SrtfGuid*>(member), p, n); break;
+        case ColType::None: break;
+    }
+}
+
+inline void CObjectBase::ReadColumnInPlace(const ColumnDesc& col, const char* p, std::size_t n) {
+    // A text of spaces only reads as the empty text; anything else as it is.
+    if (n != 0 && p[0] == ' ') {
+        std::size_t i = 1;
+        while (i < n && p[i] == ' ') ++i;
+        if (i == n) n = 0;
+    }
+    ReadValue(col, this, p, n);
+}
 
 #define SRTF_STR_(x) #x
 #define SRTF_STR(x) SRTF_STR_(x)

@@ -3,6 +3,9 @@
 #include "sectionbase.h"
 
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "ipfmtwrite.h"
 #include "password.h"
@@ -27,9 +30,108 @@ void CSectionBase::DispatchRecord(std::string& recordType, const std::string& va
 
 namespace {
 
-// The text of one field as it is gathered: while it is one stretch of the
-// value it is only pointed at; a second, separate piece copies it into a
-// buffer that keeps its capacity from field to field.
+// The columns of a record that its fields are read into in place (none for
+// a record without such a table).
+struct InPlaceColumns {
+    explicit InPlaceColumns(CObjectBase* record) {
+        if (const RecordKind* kind = record->InPlaceKind()) {
+            inPlace = true;
+            columns = kind->columns.data();
+            count = kind->columns.size();
+        }
+    }
+    // The column of field index, or null.
+    const ColumnDesc* Of(int index) const {
+        return static_cast<size_t>(index) < count ? columns[index] : nullptr;
+    }
+    bool inPlace = false;
+    const ColumnDesc* const* columns = nullptr;
+    size_t count = 0;
+};
+
+// Hands field index, whose column is col (from InPlaceColumns::Of), to the
+// record: converted in place into the column, ignored when the record reads
+// in place but has no such column, otherwise through ReadColumn.
+inline void HandField(CObjectBase* record, bool inPlace, const ColumnDesc* col, int index,
+                      const char* p, size_t n) {
+    if (col)
+        record->ReadColumnInPlace(*col, p, n);
+    else if (!inPlace)
+        record->ReadColumn(index, std::string(p, n));
+}
+
+// The first double quote in [p, end), or null.
+const char* FindQuote(const char* p, const char* end) {
+#if defined(__SSE2__)
+    const __m128i quote = _mm_set1_epi8('"');
+    for (; end - p >= 16; p += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const unsigned marks = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, quote)));
+        if (marks) return p + __builtin_ctz(marks);
+    }
+    for (; p < end; ++p)
+        if (*p == '"') return p;
+    return nullptr;
+#else
+    return p < end ? static_cast<const char*>(std::memchr(p, '"', static_cast<size_t>(end - p)))
+                   : nullptr;
+#endif
+}
+
+// Reads a field of the plain shape of a number or GUID column straight from
+// the value: "-" and at most nine digits (Int), "0x" and at most eight hex
+// digits (Hex), 32 hex digits in quotes (Guid), ended by a comma before the
+// value's last byte. Returns where the next field begins, or null for a
+// field of any other shape. For these shapes the general parsers give the
+// same values.
+const char* ReadPlainField(const ColumnDesc& col, CObjectBase* record, const char* p,
+                           const char* last) {
+    switch (col.type) {
+        case ColType::Int: {
+            const bool negative = *p == '-';
+            const char* digits = p + (negative ? 1 : 0);
+            const char* q = digits;
+            unsigned value = 0;
+            while (q < last && q - digits < 9 && *q >= '0' && *q <= '9')
+                value = value * 10 + static_cast<unsigned>(*q++ - '0');
+            if (q == digits || q >= last || *q != ',') return nullptr;
+            *static_cast<int*>(col.member(record)) =
+                negative ? -static_cast<int>(value) : static_cast<int>(value);
+            return q + 1;
+        }
+        case ColType::Hex: {
+            if (last - p < 3 || p[0] != '0' || (p[1] != 'x' && p[1] != 'X')) return nullptr;
+            const char* digits = p + 2;
+            const char* q = digits;
+            uint32_t value = 0;
+            for (uint8_t d; q < last && q - digits < 8 && (d = kHexDigit[*q]) != 0xFF; ++q)
+                value = (value << 4) | d;
+            if (q >= last || *q != ',') return nullptr;
+            *static_cast<int*>(col.member(record)) = static_cast<int>(value);
+            return q + 1;
+        }
+        case ColType::Guid: {
+            if (last - p < 35 || p[0] != '"' || p[33] != '"' || p[34] != ',') return nullptr;
+            SrtfGuid guid;
+            unsigned noDigit = 0;  // 0xFF somewhere when a byte is no hex digit
+            for (int b = 0; b < 16; ++b) {
+                const uint8_t high = kHexDigit[p[1 + 2 * b]];
+                const uint8_t low = kHexDigit[p[2 + 2 * b]];
+                noDigit |= high | low;
+                guid.bytes[b] = static_cast<uint8_t>((high << 4) | (low & 0x0F));
+            }
+            if (noDigit & 0xF0) return nullptr;
+            *static_cast<SrtfGuid*>(col.member(record)) = guid;
+            return p + 35;
+        }
+        default:
+            return nullptr;
+    }
+}
+
+// The text of one field as it is gathered byte by byte: while it is one
+// stretch of the value it is only pointed at; a second, separate piece copies
+// it into a buffer that keeps its capacity from field to field.
 class FieldText {
 public:
     void Add(const char* p, size_t n) {
@@ -48,14 +150,14 @@ public:
         }
         buffer_.append(p, n);
     }
-    // The field as a string of its own; the builder starts the next field.
-    std::string Take() {
-        std::string text = copied_ ? std::string(buffer_) : std::string(start_, length_);
+    const char* Data() const { return copied_ ? buffer_.data() : start_ ? start_ : ""; }
+    size_t Size() const { return copied_ ? buffer_.size() : length_; }
+    // Starts the next field.
+    void Clear() {
         start_ = nullptr;
         length_ = 0;
         copied_ = false;
         buffer_.clear();
-        return text;
     }
 
 private:
@@ -69,49 +171,93 @@ private:
 
 // The fields are split at every comma outside double quotes; a doubled quote
 // inside quotes stands for one. The last byte of the value always ends the
-// last field: it belongs to it unless a quote is open.
+// last field: it belongs to it unless a quote is open (and a doubled quote
+// that takes the last byte ends the value without ending the field).
+//
+// Each field is first tried in its common shapes, each ended by a comma
+// before the last byte: the plain number or GUID of its column (read at
+// once), a run without quotes or one quoted text without doubled quotes
+// (handed over as they stand in the value). Any other field is gathered byte
+// by byte.
 void CSectionBase::ParseRecordFields(const std::string& value, CObjectBase* record) {
     const char* v = value.data();
     const size_t n = value.size();
     if (n == 0) return;
     const size_t last = n - 1;
+    const InPlaceColumns columns(record);
+    const bool inPlace = columns.inPlace;
     FieldText field;
     int index = 0;
-    bool open = false;
-    size_t i = 0;
-    while (i < n) {
-        const char c = v[i];
-        if (i == last) {
-            if (!open) field.Add(v + i, 1);
-            record->ReadColumn(index, field.Take());
-            break;
+    size_t i = 0;  // where the current field begins; no quote is open there
+    for (;;) {
+        const ColumnDesc* col = columns.Of(index);
+        if (col && col->type != ColType::String) {
+            if (const char* next = ReadPlainField(*col, record, v + i, v + last)) {
+                ++index;
+                i = static_cast<size_t>(next - v);
+                continue;
+            }
         }
-        if (c == ',' && !open) {
-            record->ReadColumn(index, field.Take());
-            ++index;
-            ++i;
-        } else if (c == '"') {
-            if (!open) {
-                open = true;
-            } else if (v[i + 1] == '"') {
-                field.Add(v + i, 1);
-                ++i;  // the second quote of the pair
-            } else {
-                open = false;
+        if (v[i] != '"') {
+            size_t j = i;
+            while (j < last && v[j] != ',' && v[j] != '"') ++j;
+            if (j == last) {  // the rest of the value, its last byte included
+                HandField(record, inPlace, col, index, v + i, n - i);
+                return;
             }
-            ++i;
-        } else {
-            // A run of ordinary bytes; it never takes the last byte. Inside
-            // quotes only a quote ends it.
-            size_t j = i + 1;
-            if (open) {
-                const void* quote = std::memchr(v + j, '"', last - j);
-                j = quote ? static_cast<size_t>(static_cast<const char*>(quote) - v) : last;
-            } else {
-                while (j < last && v[j] != '"' && v[j] != ',') ++j;
+            if (v[j] == ',') {
+                HandField(record, inPlace, col, index++, v + i, j - i);
+                i = j + 1;
+                continue;
             }
-            field.Add(v + i, j - i);
-            i = j;
+        } else if (i + 1 < last) {
+            const char* text = v + i + 1;
+            const char* quote = FindQuote(text, v + last);
+            if (quote && quote + 1 < v + last && quote[1] == ',') {
+                HandField(record, inPlace, col, index++, text, static_cast<size_t>(quote - text));
+                i = static_cast<size_t>(quote - v) + 2;
+                continue;
+            }
+        }
+        // Byte by byte, until a comma outside quotes or the end of the value.
+        bool open = false;
+        for (;;) {
+            if (i >= n) return;
+            const char c = v[i];
+            if (i == last) {
+                if (!open) field.Add(v + i, 1);
+                HandField(record, inPlace, col, index, field.Data(), field.Size());
+                return;
+            }
+            if (c == ',' && !open) {
+                HandField(record, inPlace, col, index++, field.Data(), field.Size());
+                field.Clear();
+                ++i;
+                break;
+            }
+            if (c == '"') {
+                if (!open) {
+                    open = true;
+                } else if (v[i + 1] == '"') {
+                    field.Add(v + i, 1);
+                    ++i;  // the second quote of the pair
+                } else {
+                    open = false;
+                }
+                ++i;
+            } else {
+                // A run of ordinary bytes; it never takes the last byte.
+                // Inside quotes only a quote ends it.
+                size_t j = i + 1;
+                if (open) {
+                    const char* quote = FindQuote(v + j, v + last);
+                    j = quote ? static_cast<size_t>(quote - v) : last;
+                } else {
+                    while (j < last && v[j] != '"' && v[j] != ',') ++j;
+                }
+                field.Add(v + i, j - i);
+                i = j;
+            }
         }
     }
 }

@@ -61,14 +61,22 @@ std::string NormaliseConversions(const std::string& format) {
 
 // ---- GUID text ----
 
-void AppendGuidHex(std::string& out, const SrtfGuid& guid) {
-    if (guid.IsZero()) return;
-    char text[32];
-    for (int i = 0; i < 16; ++i) {
-        text[2 * i] = kLowerHex[guid.bytes[i] >> 4];
-        text[2 * i + 1] = kLowerHex[guid.bytes[i] & 0x0F];
+size_t FormatGuidHex(char (&out)[33], const SrtfGuid& guid) {
+    if (guid.IsZero()) {
+        out[0] = '\0';
+        return 0;
     }
-    out.append(text, sizeof text);
+    for (int i = 0; i < 16; ++i) {
+        out[2 * i] = kLowerHex[guid.bytes[i] >> 4];
+        out[2 * i + 1] = kLowerHex[guid.bytes[i] & 0x0F];
+    }
+    out[32] = '\0';
+    return 32;
+}
+
+void AppendGuidHex(std::string& out, const SrtfGuid& guid) {
+    char text[33];
+    out.append(text, FormatGuidHex(text, guid));
 }
 
 std::string GuidToHexString(const SrtfGuid& guid) {
@@ -84,6 +92,23 @@ void GuidFromHexString(SrtfGuid& guid, const char* text) {
         const char* p = text;
         // A byte that is no hex digit counts as 0.
         while (filled < 16 && p[0] != '\0' && p[1] != '\0') {
+            const uint8_t high = kHexNibble.value[static_cast<unsigned char>(p[0])];
+            const uint8_t low = kHexNibble.value[static_cast<unsigned char>(p[1])];
+            parsed.bytes[filled++] = static_cast<uint8_t>((high << 4) | low);
+            p += 2;
+        }
+    }
+    guid = (filled == 16) ? parsed : SrtfGuid();
+}
+
+void GuidFromHexString(SrtfGuid& guid, const char* text, size_t n) {
+    SrtfGuid parsed;
+    int filled = 0;
+    if (text) {
+        const char* p = text;
+        const char* end = text + n;
+        // A byte that is no hex digit counts as 0.
+        while (filled < 16 && end - p >= 2 && p[0] != '\0' && p[1] != '\0') {
             const uint8_t high = kHexNibble.value[static_cast<unsigned char>(p[0])];
             const uint8_t low = kHexNibble.value[static_cast<unsigned char>(p[1])];
             parsed.bytes[filled++] = static_cast<uint8_t>((high << 4) | low);
@@ -130,6 +155,54 @@ bool ParseHexField(const char* text, int& value) {
     }
     unsigned long long magnitude = 0;
     for (int digit; (digit = AsciiHexValue(static_cast<unsigned char>(*p))) >= 0; ++p) {
+        found = true;
+        if (magnitude <= 0xFFFFFFFFull) magnitude = (magnitude << 4) | static_cast<unsigned>(digit);
+    }
+    if (!found) return false;
+    uint32_t bits;
+    if (magnitude > 0xFFFFFFFFull)
+        bits = 0xFFFFFFFFu;
+    else
+        bits = static_cast<uint32_t>(magnitude);
+    if (negative && magnitude <= 0xFFFFFFFFull) bits = 0u - bits;
+    value = static_cast<int>(bits);
+    return true;
+}
+
+// The bounded forms: the end of the range reads as the zero byte would.
+
+bool ParseDecimalField(const char* text, size_t n, int& value) {
+    if (!text) return false;
+    const char* p = text;
+    const char* end = text + n;
+    while (p != end && AsciiIsBlank(static_cast<unsigned char>(*p))) ++p;
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-')) negative = (*p++ == '-');
+    if (p == end || *p < '0' || *p > '9') return false;
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    long long magnitude = 0;
+    for (; p != end && *p >= '0' && *p <= '9'; ++p) {
+        if (magnitude <= limit) magnitude = magnitude * 10 + (*p - '0');
+    }
+    if (magnitude > limit) magnitude = limit;
+    value = static_cast<int>(negative ? -magnitude : magnitude);
+    return true;
+}
+
+bool ParseHexField(const char* text, size_t n, int& value) {
+    if (!text) return false;
+    const char* p = text;
+    const char* end = text + n;
+    while (p != end && AsciiIsBlank(static_cast<unsigned char>(*p))) ++p;
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-')) negative = (*p++ == '-');
+    bool found = false;
+    if (end - p >= 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+        found = true;  // the "0" counts as a number even when no digit follows
+        p += 2;
+    }
+    unsigned long long magnitude = 0;
+    for (int digit; p != end && (digit = AsciiHexValue(static_cast<unsigned char>(*p))) >= 0; ++p) {
         found = true;
         if (magnitude <= 0xFFFFFFFFull) magnitude = (magnitude << 4) | static_cast<unsigned>(digit);
     }

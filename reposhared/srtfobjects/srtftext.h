@@ -6,6 +6,8 @@
 //   blanks, optional sign, optional 0x for hex, trailing text ignored, a text
 //   without a number leaves the target unchanged) but without a format
 //   interpreter; values outside 32 bits saturate (see ParseDecimalField).
+//   Numbers and GUIDs also parse from a range of bytes (a field in a line),
+//   with the result the zero-terminated form gives for a copy of the range.
 // - FormatString: printf-style formatting with a size estimate and the status
 //   codes 0 (ok), 100 (formatting failed), 101 (conversion the estimate cannot
 //   bound), 102 (empty format). Never writes past its buffer.
@@ -44,13 +46,32 @@ constexpr int AsciiHexValue(int c) {
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
+// The same as a table, 0xFF for a byte that is no hex digit: one lookup
+// instead of comparisons, whose outcome random digits make unpredictable.
+struct HexDigitTable {
+    uint8_t value[256];
+    constexpr HexDigitTable() : value() {
+        for (int c = 0; c < 256; ++c) {
+            const int v = AsciiHexValue(c);
+            value[c] = static_cast<uint8_t>(v < 0 ? 0xFF : v);
+        }
+    }
+    uint8_t operator[](char c) const { return value[static_cast<unsigned char>(c)]; }
+};
+inline constexpr HexDigitTable kHexDigit{};
 
 // ---- GUID text ----
 std::string GuidToHexString(const SrtfGuid& guid);
 // Appends the text form to out (no allocation when out has room).
 void AppendGuidHex(std::string& out, const SrtfGuid& guid);
+// Writes the text form and a zero byte into out; returns its length (0 or 32).
+size_t FormatGuidHex(char (&out)[33], const SrtfGuid& guid);
 SrtfGuid HexStringToGuid(const char* text);
 void GuidFromHexString(SrtfGuid& guid, const char* text);
+// The same over the n bytes at text, which need no zero byte behind them:
+// the result is that of the form above on a copy of the bytes with a zero
+// byte added (so a zero byte among them ends the text there too).
+void GuidFromHexString(SrtfGuid& guid, const char* text, size_t n);
 
 // ---- numbers ("%d" and "%x" semantics) ----
 // Returns false (target unchanged) when the text holds no number. A value
@@ -58,6 +79,9 @@ void GuidFromHexString(SrtfGuid& guid, const char* text);
 // (negated hex values wrap as the conversion does for in-range values).
 bool ParseDecimalField(const char* text, int& value);
 bool ParseHexField(const char* text, int& value);
+// The same over n bytes, with the same rule as the bounded GUID form.
+bool ParseDecimalField(const char* text, size_t n, int& value);
+bool ParseHexField(const char* text, size_t n, int& value);
 // Appends value in signed decimal.
 void AppendDecimal(std::string& out, int value);
 // Writes "0x" + 8 upper-case digits into buf (11 bytes incl. zero byte); returns 10.

@@ -13,6 +13,8 @@ namespace {
 // A record that records the fields it is given.
 class FieldRecorder : public CPlainRecord {
     SRTF_RECORD_KIND(FieldRecorder)
+    // Every field through ReadColumn, none converted in place.
+    const RecordKind* InPlaceKind() override { return nullptr; }
     int ReadColumn(int index, std::string text) override {
         fields.push_back(std::to_string(index) + ":" + text);
         return 0;
