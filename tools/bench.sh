@@ -30,8 +30,10 @@ sizes="$(echo "$sizes" | awk -F, '{ for (i = 1; i <= NF; i++) printf "%s%g", (i 
 jobs="$(nproc 2>/dev/null || echo 2)"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 targets=(srtf_docgen srtf_bench srtf_bench_memory)
-if cmake --build "$build" --target help 2>/dev/null | grep -q srtf_bench_walk; then
-  targets+=(srtf_bench_walk)
+# (the list is captured first: grep -q closing a pipe early would fail it under pipefail)
+available="$(cmake --build "$build" --target help 2>/dev/null || true)"
+if grep -q srtf_bench_walk <<<"$available"; then
+  targets+=(tolvane tolvane_java srtf_bench_walk)
 fi
 cmake --build "$build" -j "$jobs" --target "${targets[@]}" >/dev/null
 bin="$build/bench"
