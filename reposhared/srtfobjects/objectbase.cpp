@@ -210,29 +210,6 @@ const RecordKind& CDDDiagObject::BaseKind() {
     return kind;
 }
 
-bool CDDDiagObject::IterateDataProperty(int reset, PropertyValue& out, int& propertyId) {
-    return KindIterateData(BaseKind(), baseDataCursor, reset, out, propertyId);
-}
-void CDDDiagObject::AddDataProperty(int reset, const PropertyValue& value) {
-    KindAddData(BaseKind(), baseDataCursor, reset, value);
-}
-bool CDDDiagObject::IterateTechKeyProperty(int reset, int&) {
-    if (reset) baseKeyCursor = 0;
-    return false;
-}
-void CDDDiagObject::AddTechKeyProperty(int reset, int) {
-    if (reset) baseKeyCursor = 0;
-}
-bool CDDDiagObject::IterateForeignKey(int reset, ForeignKeyRef&) {
-    if (reset) baseKeyCursor = 0;
-    return false;
-}
-void CDDDiagObject::SetForeignKey(int, int) {}
-int CDDDiagObject::WriteColumns(COutputLineBuffer& buffer) {
-    return KindWriteColumns(BaseKind(), buffer);
-}
-const ColumnDesc* const* CDDDiagObject::GetColumnReaders() { return BaseKind().columns.data(); }
-int CDDDiagObject::GetColumnCount() { return static_cast<int>(BaseKind().columns.size()); }
 CDDDiagObject* CDDDiagObject::CreateNew() { return new CDDDiagObject; }
 
 CDDDiagObject* CDDRecord::CreateNew() { return static_cast<CDDDiagObject*>(Kind().create()); }

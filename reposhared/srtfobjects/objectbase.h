@@ -177,9 +177,46 @@ private:
     int unused_ = 0;
 };
 
+// A base whose own columns end every line of the records derived from it
+// (CDDDiagObject, the SID and request-selection bases). Derived names its
+// table in a static BaseKind(); the base walks and fills those columns with
+// its own two cursors, and has no tech keys, foreign keys or id.
+template <class Derived>
+class TBaseColumns : public CObjectBase {
+public:
+    int baseDataCursor = 0;
+    int baseKeyCursor = 0;
+
+    bool IterateDataProperty(int reset, PropertyValue& out, int& propertyId) override {
+        return KindIterateData(Derived::BaseKind(), baseDataCursor, reset, out, propertyId);
+    }
+    void AddDataProperty(int reset, const PropertyValue& value) override {
+        KindAddData(Derived::BaseKind(), baseDataCursor, reset, value);
+    }
+    bool IterateTechKeyProperty(int reset, int&) override {
+        if (reset) baseKeyCursor = 0;
+        return false;
+    }
+    void AddTechKeyProperty(int reset, int) override {
+        if (reset) baseKeyCursor = 0;
+    }
+    bool IterateForeignKey(int reset, ForeignKeyRef&) override {
+        if (reset) baseKeyCursor = 0;
+        return false;
+    }
+    void SetForeignKey(int, int) override {}
+    int WriteColumns(COutputLineBuffer& buffer) override {
+        return KindWriteColumns(Derived::BaseKind(), buffer);
+    }
+    const ColumnDesc* const* GetColumnReaders() override { return Derived::BaseKind().columns.data(); }
+    int GetColumnCount() override { return static_cast<int>(Derived::BaseKind().columns.size()); }
+    int GetId() override { return 0; }
+    void SetId(int) override {}
+};
+
 // Base of the records of two-list sections: ObjectGUID, VersionGUID, ACL,
 // ObjectStatus, VersionId, ParentVersionId, VersionNumber end every line.
-class CDDDiagObject : public CObjectBase {
+class CDDDiagObject : public TBaseColumns<CDDDiagObject> {
 public:
     SrtfGuid ObjectGUID;
     SrtfGuid VersionGUID;
@@ -188,22 +225,8 @@ public:
     int VersionId = 0;
     int ParentVersionId = 0;
     int VersionNumber = 0;
-    int baseDataCursor = 0;
-    int baseKeyCursor = 0;
 
     static const RecordKind& BaseKind();
-
-    bool IterateDataProperty(int reset, PropertyValue& out, int& propertyId) override;
-    void AddDataProperty(int reset, const PropertyValue& value) override;
-    bool IterateTechKeyProperty(int reset, int& out) override;
-    void AddTechKeyProperty(int reset, int value) override;
-    bool IterateForeignKey(int reset, ForeignKeyRef& out) override;
-    void SetForeignKey(int value, int objectType) override;
-    int WriteColumns(COutputLineBuffer& buffer) override;
-    const ColumnDesc* const* GetColumnReaders() override;
-    int GetColumnCount() override;
-    int GetId() override { return 0; }
-    void SetId(int) override {}
     CDDDiagObject* DiagObjectPart() final { return this; }
     virtual CDDDiagObject* CreateNew();
 };

@@ -14,31 +14,6 @@ const RecordKind& CRequestSelection::BaseKind() {
     return kind;
 }
 
-bool CRequestSelection::IterateDataProperty(int reset, PropertyValue& out, int& propertyId) {
-    return KindIterateData(BaseKind(), baseDataCursor, reset, out, propertyId);
-}
-void CRequestSelection::AddDataProperty(int reset, const PropertyValue& value) {
-    KindAddData(BaseKind(), baseDataCursor, reset, value);
-}
-bool CRequestSelection::IterateTechKeyProperty(int reset, int&) {
-    if (reset) baseKeyCursor = 0;
-    return false;
-}
-void CRequestSelection::AddTechKeyProperty(int reset, int) {
-    if (reset) baseKeyCursor = 0;
-}
-bool CRequestSelection::IterateForeignKey(int reset, ForeignKeyRef&) {
-    if (reset) baseKeyCursor = 0;
-    return false;
-}
-void CRequestSelection::SetForeignKey(int, int) {}
-int CRequestSelection::WriteColumns(COutputLineBuffer& buffer) {
-    return KindWriteColumns(BaseKind(), buffer);
-}
-const ColumnDesc* const* CRequestSelection::GetColumnReaders() {
-    return BaseKind().columns.data();
-}
-int CRequestSelection::GetColumnCount() { return static_cast<int>(BaseKind().columns.size()); }
 
 // ---- records and sections ----
 

@@ -10,26 +10,13 @@
 // Base of the CIR, COR and sharing-source selection records. Its columns
 // follow the record's own columns on every line; a record on this base
 // offers only its own columns to the data walk.
-class CRequestSelection : public CObjectBase {
+class CRequestSelection : public TBaseColumns<CRequestSelection> {
 public:
     SrtfGuid ObjectGUID;
     std::string ObjectType;
-    int baseDataCursor = 0;
-    int baseKeyCursor = 0;
 
+    // Its own columns; walked and filled with their own cursors.
     static const RecordKind& BaseKind();
-
-    bool IterateDataProperty(int reset, PropertyValue& out, int& propertyId) override;
-    void AddDataProperty(int reset, const PropertyValue& value) override;
-    bool IterateTechKeyProperty(int reset, int& out) override;
-    void AddTechKeyProperty(int reset, int value) override;
-    bool IterateForeignKey(int reset, ForeignKeyRef& out) override;
-    void SetForeignKey(int value, int objectType) override;
-    int WriteColumns(COutputLineBuffer& buffer) override;
-    const ColumnDesc* const* GetColumnReaders() override;
-    int GetColumnCount() override;
-    int GetId() override { return 0; }
-    void SetId(int) override {}
 };
 
 // Record on CRequestSelection: its own columns, then ObjectGUID, ObjectType.

@@ -17,26 +17,3 @@ const RecordKind& CSIDDiagObject::BaseKind() {
     return kind;
 }
 
-bool CSIDDiagObject::IterateDataProperty(int reset, PropertyValue& out, int& propertyId) {
-    return KindIterateData(BaseKind(), baseDataCursor, reset, out, propertyId);
-}
-void CSIDDiagObject::AddDataProperty(int reset, const PropertyValue& value) {
-    KindAddData(BaseKind(), baseDataCursor, reset, value);
-}
-bool CSIDDiagObject::IterateTechKeyProperty(int reset, int&) {
-    if (reset) baseKeyCursor = 0;
-    return false;
-}
-void CSIDDiagObject::AddTechKeyProperty(int reset, int) {
-    if (reset) baseKeyCursor = 0;
-}
-bool CSIDDiagObject::IterateForeignKey(int reset, ForeignKeyRef&) {
-    if (reset) baseKeyCursor = 0;
-    return false;
-}
-void CSIDDiagObject::SetForeignKey(int, int) {}
-int CSIDDiagObject::WriteColumns(COutputLineBuffer& buffer) {
-    return KindWriteColumns(BaseKind(), buffer);
-}
-const ColumnDesc* const* CSIDDiagObject::GetColumnReaders() { return BaseKind().columns.data(); }
-int CSIDDiagObject::GetColumnCount() { return static_cast<int>(BaseKind().columns.size()); }

@@ -17,7 +17,7 @@
 
 #include "objectbase.h"
 
-class CSIDDiagObject : public CObjectBase {
+class CSIDDiagObject : public TBaseColumns<CSIDDiagObject> {
 public:
     SrtfGuid ObjectGUID;
     std::string Name;
@@ -26,23 +26,9 @@ public:
     int ACL = 0;
     int ObjectStatus = 0;
     int ChildrenCount = 0;
-    int baseDataCursor = 0;
-    int baseKeyCursor = 0;
 
+    // Its own columns; walked and filled with their own cursors.
     static const RecordKind& BaseKind();
-
-    // Walks and stores over the seven base columns, property id 0 each.
-    bool IterateDataProperty(int reset, PropertyValue& out, int& propertyId) override;
-    void AddDataProperty(int reset, const PropertyValue& value) override;
-    bool IterateTechKeyProperty(int reset, int& out) override;
-    void AddTechKeyProperty(int reset, int value) override;
-    bool IterateForeignKey(int reset, ForeignKeyRef& out) override;
-    void SetForeignKey(int value, int objectType) override;
-    int WriteColumns(COutputLineBuffer& buffer) override;
-    const ColumnDesc* const* GetColumnReaders() override;
-    int GetColumnCount() override;
-    int GetId() override { return 0; }
-    void SetId(int) override {}
 };
 
 // A SID record described by its table of own columns.
