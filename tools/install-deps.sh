@@ -8,7 +8,8 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 
-packages=(cmake g++ make libgtest-dev libgmock-dev openjdk-17-jdk-headless libbenchmark-dev)
+packages=(cmake g++ make libgtest-dev libgmock-dev openjdk-17-jdk-headless libbenchmark-dev
+          clang libclang-rt-14-dev llvm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

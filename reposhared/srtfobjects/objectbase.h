@@ -172,9 +172,6 @@ protected:
     int KindWriteColumns(const RecordKind& k, COutputLineBuffer& buffer);
     int KindGetId(const RecordKind& k);
     void KindSetId(const RecordKind& k, int value);
-
-private:
-    int unused_ = 0;
 };
 
 // A base whose own columns end every line of the records derived from it

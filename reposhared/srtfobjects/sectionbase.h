@@ -198,7 +198,7 @@ public:                        \
 
 #define SRTF_RECORD_SECTION_DEF(cls, base, rec, layout, first, second, offers)                  \
     static const RecordSectionShape& cls##Shape() {                                              \
-        static const RecordSectionShape shape(#cls + 1, &rec::StaticKind,                        \
+        static const RecordSectionShape shape(&#cls[1], &rec::StaticKind,                        \
                                               RecordSectionShape::layout, first, second, offers); \
         return shape;                                                                            \
     }                                                                                            \
@@ -220,7 +220,7 @@ public:                        \
 // Key-value section: SRTF_KEY_VALUE_SECTION(cls, SRTF_KEY(cls, Member, Type), ...)
 #define SRTF_KEY_VALUE_SECTION(cls, ...)                                  \
     static const KeyValueShape& cls##Shape() {                            \
-        static const KeyValueShape shape(#cls + 1, {__VA_ARGS__});        \
+        static const KeyValueShape shape(&#cls[1], {__VA_ARGS__});        \
         return shape;                                                     \
     }                                                                     \
     cls::cls() : CKeyValueSection(cls##Shape()) {}

@@ -59,8 +59,9 @@ struct FakeEnv {
 
 TEST(NativeBoundary, NoExceptionOfAnyTypeGetsThroughAndEachMethodKindGetsItsEmptyAnswer) {
     FakeEnv fake;
-    for (const auto& [name, thrower] : Throwers()) {
-        SCOPED_TRACE(name);
+    for (const auto& entry : Throwers()) {
+        const auto& thrower = entry.second;
+        SCOPED_TRACE(entry.first);
         EXPECT_EQ(0, NativeCall(&fake.env, [&]() -> jint { thrower(); return 7; }));
         EXPECT_EQ(JNI_FALSE, NativeCall(&fake.env, [&]() -> jboolean { thrower(); return JNI_TRUE; }));
         EXPECT_EQ(-1, NativeCallOr(&fake.env, jint(-1), [&]() -> jint { thrower(); return 3; }));
@@ -89,8 +90,9 @@ TEST(NativeBoundary, PassesResultsThroughWhenNothingFails) {
 
 TEST(NativeBoundary, ReadAndSaveReleaseTheHandleOnAnyFailure) {
     CSRTFService service;
-    for (const auto& [name, thrower] : Throwers()) {
-        SCOPED_TRACE(name);
+    for (const auto& entry : Throwers()) {
+        const auto& thrower = entry.second;
+        SCOPED_TRACE(entry.first);
         const int h = service.Init();
         const int other = service.Init();
         NativeCallReleasing(service, h, thrower);
