@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ipfmtwrite.h"
+#include "srtf_test_util.h"
 #include "srtfcontainer.h"
 
 namespace {
@@ -240,10 +241,8 @@ TEST_P(Diagram2Kinds, ReadLinesWalksAndRecordIndex) {
     EXPECT_EQ(7, out.type);
     EXPECT_EQ(-5, prop);
 
-    std::vector<std::pair<int, int>> fks, want;
-    ForeignKeyRef fk;
-    for (int reset = 1; r->IterateForeignKey(reset, fk); reset = 0)
-        fks.emplace_back(fk.keyValue, fk.objectType);
+    const std::vector<std::pair<int, int>> fks = srtftest::ForeignKeys(*r);
+    std::vector<std::pair<int, int>> want;
     for (const auto& f : c.foreignKeys) want.emplace_back(std::stoi(Value(c, f.first)), f.second);
     EXPECT_EQ(want, fks);
 

@@ -27,9 +27,8 @@ inline std::unique_ptr<CSectionBase> MakeSection(int id) {
     return s;
 }
 
-inline void Dispatch(CSectionBase& s, std::string type, const std::string& value) {
-    s.DispatchRecord(type, value);
-}
+using srtftest::Columns;
+using srtftest::Dispatch;
 
 // Reads one line of the section's second record type (the Latest type of a
 // Base-first section) and returns the record it appended.
@@ -38,23 +37,8 @@ inline CObjectBase* ReadLatest(CSectionBase& s, const std::string& value) {
     return s.GetLatestList()->back();
 }
 
-// The record's columns as WriteColumns appends them (no record type, no ";").
-inline std::string Columns(CObjectBase& r) {
-    COutputLineBuffer b;
-    r.WriteColumns(b);
-    return std::string(b.Data() ? b.Data() : "", static_cast<size_t>(b.Length()));
-}
-
 // The section as Write writes it, with the file's CR LF line ends.
-inline std::string WriteSection(CSectionBase& s) {
-    const std::string path = srtftest::TempPath("section.srtf");
-    {
-        IpFmtWrite w(path);
-        s.Write(w);
-        w.close();
-    }
-    return srtftest::ReadBytes(path);
-}
+inline std::string WriteSection(CSectionBase& s) { return srtftest::Written(s); }
 
 // Splits a written line at its commas (for lines whose texts hold none).
 inline std::vector<std::string> SplitPlain(const std::string& line) {
@@ -118,22 +102,9 @@ inline std::vector<DataStep> DataWalk(CObjectBase& r) {
     return steps;
 }
 
-inline std::vector<int> TechKeyWalk(CObjectBase& r) {
-    std::vector<int> keys;
-    int v = 0;
-    for (int reset = 1; r.IterateTechKeyProperty(reset, v) && keys.size() < 100; reset = 0)
-        keys.push_back(v);
-    return keys;
-}
-
+inline std::vector<int> TechKeyWalk(CObjectBase& r) { return srtftest::TechKeys(r); }
 // Foreign keys as (key value, SectionId).
-inline std::vector<std::pair<int, int>> ForeignKeyWalk(CObjectBase& r) {
-    std::vector<std::pair<int, int>> fks;
-    ForeignKeyRef fk;
-    for (int reset = 1; r.IterateForeignKey(reset, fk) && fks.size() < 100; reset = 0)
-        fks.emplace_back(fk.keyValue, fk.objectType);
-    return fks;
-}
+inline std::vector<std::pair<int, int>> ForeignKeyWalk(CObjectBase& r) { return srtftest::ForeignKeys(r); }
 
 // A document read from a fixture: every listed section holds one Base and
 // one Latest record.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ipfmtwrite.h"
+#include "srtf_test_util.h"
 #include "srtfcontainer.h"
 
 namespace {
@@ -180,10 +181,8 @@ TEST_P(ModelKinds4, ReadRecordWalksKeysDataAndForeignKeys) {
     EXPECT_EQ(7, out.type);
     EXPECT_EQ(-5, prop);
 
-    std::vector<std::pair<int, int>> fks, want;
-    ForeignKeyRef fk;
-    for (int reset = 1; r->IterateForeignKey(reset, fk); reset = 0)
-        fks.emplace_back(fk.keyValue, fk.objectType);
+    const std::vector<std::pair<int, int>> fks = srtftest::ForeignKeys(*r);
+    std::vector<std::pair<int, int>> want;
     for (const ForeignKey& f : c.foreignKeys) want.emplace_back(f.value, f.sectionId);
     EXPECT_EQ(want, fks);
 

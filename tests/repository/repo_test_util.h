@@ -14,24 +14,8 @@
 
 namespace repotest {
 
-// The text that one section writes, as it reaches the file.
-inline std::string Written(CSectionBase& s) {
-    const std::string path = srtftest::TempPath("section.srtf");
-    IpFmtWrite w(path);
-    s.Write(w);
-    w.close();
-    return srtftest::ReadBytes(path);
-}
-
-// Reads `text` (with "\n" line ends) as a file and returns the container.
-inline std::unique_ptr<CSRTFContainer> ReadText(const std::string& text) {
-    const std::string path = srtftest::TempPath("input.srtf");
-    srtftest::WriteBytes(path, srtftest::Crlf(text));
-    auto doc = std::make_unique<CSRTFContainer>();
-    doc->SetFilePath(path);
-    doc->Read();
-    return doc;
-}
+using srtftest::ReadText;
+using srtftest::Written;
 
 // One step of a data walk as the Java side sees it.
 struct Step {

@@ -16,35 +16,15 @@
 
 namespace sidtest {
 
-// Reads `text` (with "\n" line ends) as a file and returns the container.
-inline std::unique_ptr<CSRTFContainer> ReadText(const std::string& text) {
-    const std::string path = srtftest::TempPath("input.srtf");
-    srtftest::WriteBytes(path, srtftest::Crlf(text));
-    auto doc = std::make_unique<CSRTFContainer>();
-    doc->SetFilePath(path);
-    doc->Read();
-    return doc;
-}
+using srtftest::Columns;
+using srtftest::ReadText;
 
 // The text that one section writes, with CR LF turned back into "\n".
 inline std::string Written(CSectionBase& s) {
-    const std::string path = srtftest::TempPath("section.srtf");
-    {
-        IpFmtWrite w(path);
-        s.Write(w);
-        w.close();
-    }
     std::string text;
-    for (char c : srtftest::ReadBytes(path))
+    for (char c : srtftest::Written(s))
         if (c != '\r') text += c;
     return text;
-}
-
-// The columns of one record as WriteColumns appends them.
-inline std::string Columns(CObjectBase& r) {
-    COutputLineBuffer b;
-    r.WriteColumns(b);
-    return std::string(b.Data(), static_cast<size_t>(b.Length()));
 }
 
 // The only record of the first section of `id` after reading one line of
@@ -103,14 +83,7 @@ inline std::vector<Step> WalkData(CObjectBase& r) {
 }
 
 // The tech keys from a reset to the end.
-inline std::vector<int> WalkKeys(CObjectBase& r) {
-    std::vector<int> keys;
-    int out = 0;
-    for (bool ok = r.IterateTechKeyProperty(1, out); ok && keys.size() < 100;
-         ok = r.IterateTechKeyProperty(0, out))
-        keys.push_back(out);
-    return keys;
-}
+inline std::vector<int> WalkKeys(CObjectBase& r) { return srtftest::TechKeys(r); }
 
 }  // namespace sidtest
 

@@ -12,6 +12,11 @@
 
 #include <unistd.h>
 
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "ipfmtwrite.h"
 #include "srtfcontainer.h"
 
 #ifndef SRTF_FIXTURES_DIR
@@ -78,6 +83,59 @@ inline void ExpectRoundTrip(const std::string& fixture, const std::string& expec
     const std::string want = ReadBytes(FixturePath(expected.empty() ? fixture : expected));
     ASSERT_FALSE(want.empty()) << "missing fixture " << fixture;
     EXPECT_EQ(want, saved) << "round trip of " << fixture;
+}
+
+// ---- sections and records as the tests look at them ----
+
+inline void Dispatch(CSectionBase& s, std::string type, const std::string& value) {
+    s.DispatchRecord(type, value);
+}
+
+// The record's columns as WriteColumns appends them (no record type, no ";").
+inline std::string Columns(CObjectBase& r) {
+    COutputLineBuffer b;
+    r.WriteColumns(b);
+    return std::string(b.Data() ? b.Data() : "", static_cast<size_t>(b.Length()));
+}
+
+// The text that one section writes, as it reaches the file (CR LF line ends).
+inline std::string Written(CSectionBase& s) {
+    const std::string path = TempPath("section.srtf");
+    {
+        IpFmtWrite w(path);
+        s.Write(w);
+        w.close();
+    }
+    return ReadBytes(path);
+}
+
+// Reads `text` (with "\n" line ends) as a file and returns the container.
+inline std::unique_ptr<CSRTFContainer> ReadText(const std::string& text) {
+    const std::string path = TempPath("input.srtf");
+    WriteBytes(path, Crlf(text));
+    auto doc = std::make_unique<CSRTFContainer>();
+    doc->SetFilePath(path);
+    doc->Read();
+    return doc;
+}
+
+// The tech keys from a reset to the end (at most 100, so a walk that never
+// ends fails instead of hanging).
+inline std::vector<int> TechKeys(CObjectBase& r) {
+    std::vector<int> keys;
+    int v = 0;
+    for (int reset = 1; r.IterateTechKeyProperty(reset, v) && keys.size() < 100; reset = 0)
+        keys.push_back(v);
+    return keys;
+}
+
+// The foreign keys from a reset to the end, as (key value, SectionId).
+inline std::vector<std::pair<int, int>> ForeignKeys(CObjectBase& r) {
+    std::vector<std::pair<int, int>> fks;
+    ForeignKeyRef fk;
+    for (int reset = 1; r.IterateForeignKey(reset, fk) && fks.size() < 100; reset = 0)
+        fks.emplace_back(fk.keyValue, fk.objectType);
+    return fks;
 }
 
 }  // namespace srtftest
