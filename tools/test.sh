@@ -4,10 +4,41 @@
 # UndefinedBehaviorSanitizer) runs the C++ tests and the fuzz corpus replay and
 # fuzzes each target briefly (tools/test-sanitizers.sh; SRTF_SANITIZERS=0
 # skips it). Usage: tools/test.sh [build-dir]
+#
+# Every file the tests make lives in one folder of this run ($TMPDIR while it
+# runs), removed at the end whatever the outcome; SRTF_KEEP_TEST_FILES=1 keeps
+# it for looking at a failure. The run fails when it leaves a new entry in /tmp.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
 jobs="$(nproc 2>/dev/null || echo 2)"
+
+tmp_before=$(ls -A /tmp 2>/dev/null | sort)
+perf_dir="/tmp/hsperfdata_$(id -un)"
+perf_dir_existed=0
+[ -e "$perf_dir" ] && perf_dir_existed=1
+run_tmp=$(mktemp -d "${TMPDIR:-/tmp}/srtf-test.XXXXXX")
+export TMPDIR="$run_tmp"
+finish() {
+  local status=$?
+  if [ -n "${SRTF_KEEP_TEST_FILES:-}" ] && [ "${SRTF_KEEP_TEST_FILES}" != 0 ]; then
+    echo "test files kept in $run_tmp"
+  else
+    rm -rf "$run_tmp"
+  fi
+  # Every JVM (javac and CMake's probe of java included) makes this folder
+  # for its performance counters and leaves it behind.
+  if [ "$perf_dir_existed" = 0 ] && [ -d "$perf_dir" ]; then rmdir "$perf_dir" 2>/dev/null || true; fi
+  local new
+  new=$(comm -13 <(echo "$tmp_before") <(ls -A /tmp 2>/dev/null | sort) | grep -vxF "${run_tmp##*/}" || true)
+  if [ -n "$new" ]; then
+    echo "test.sh: the run left new entries in /tmp:" >&2
+    echo "$new" | sed 's|^|  /tmp/|' >&2
+    [ $status -eq 0 ] && status=1
+  fi
+  exit $status
+}
+trap finish EXIT
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSRTF_WERROR=ON
 cmake --build "$build" -j "$jobs"

@@ -6,9 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <system_error>
 
 #include <unistd.h>
 
@@ -41,15 +44,40 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-// A fresh path in the test's temporary folder.
+// The folder of this test process for the files that its tests write: made on
+// first use in GoogleTest's temporary folder (TEST_TMPDIR, else TMPDIR, else
+// the system's) and removed with everything in it when the process ends,
+// whether its tests passed or not; SRTF_KEEP_TEST_FILES=1 keeps it for
+// looking at a failure (its path is then printed).
+inline const std::string& TestRunFolder() {
+    struct Folder {
+        std::string path;
+        ~Folder() {
+            const char* keep = std::getenv("SRTF_KEEP_TEST_FILES");
+            if (keep && *keep && std::string(keep) != "0") {
+                std::fprintf(stderr, "test files kept in %s\n", path.c_str());
+                return;
+            }
+            std::error_code ignored;
+            std::filesystem::remove_all(path, ignored);
+        }
+    };
+    static Folder folder{[] {
+        // The process id keeps runs of several builds at once apart.
+        std::string path = ::testing::TempDir() + "srtf_" + std::to_string(static_cast<long>(getpid()));
+        std::filesystem::create_directories(path);
+        return path + "/";
+    }()};
+    return folder.path;
+}
+
+// A fresh path in the test process's folder, named after the running test.
 inline std::string TempPath(const std::string& name) {
     const ::testing::TestInfo* t = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string id = t ? std::string(t->test_suite_name()) + "_" + t->name() : "x";
     for (char& c : id)
         if (c == '/') c = '_';
-    // The process id keeps runs of several builds at once apart.
-    std::string p = ::testing::TempDir() + "srtf_" + std::to_string(static_cast<long>(getpid())) + "_" +
-                    id + "_" + name;
+    std::string p = TestRunFolder() + id + "_" + name;
     std::remove(p.c_str());
     return p;
 }
