@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Installs what the brenwick Windows build and its wine tests need on a Debian 12 machine:
-# the 32-bit mingw-w64 C++ cross compiler, and wine with its 64-bit part (for a 64-bit prefix with
-# both registry views) and its 32-bit part (wine32, which needs the i386 architecture) to run the
-# 32-bit program. Runs as root (or through sudo), without questions; does nothing when all is
-# already there.
+# Installs what the brenwick Windows build and its wine tests need on a Debian 12 machine: the
+# mingw-w64 C++ cross compilers for 32-bit and 64-bit Windows, and wine with its 64-bit part (for
+# a 64-bit prefix with both registry views) and its 32-bit part (wine32, which needs the i386
+# architecture; it runs only where the kernel runs 32-bit programs). Runs as root (or through
+# sudo), without questions; does nothing when all is already there.
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 
-packages=(g++-mingw-w64-i686 wine wine64 wine32:i386)
+packages=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 wine32:i386)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -40,6 +40,9 @@ finish() {
 }
 trap finish EXIT
 
+# What wine can run here decides which Windows programs the wine tests start.
+bash tools/wine-probe.sh
+
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSRTF_WERROR=ON
 cmake --build "$build" -j "$jobs"
 ctest --test-dir "$build" -j "$jobs" --output-on-failure

@@ -1,40 +1,74 @@
 #!/usr/bin/env bash
-# End-to-end test of brenwick.exe under wine: usage: wine_e2e.sh path/to/brenwick.exe
+# End-to-end test of brenwick under wine: usage: wine_e2e.sh brenwick.exe brenwick64.exe
 #
-# One throwaway 64-bit WINEPREFIX serves all cases of this file; each case first resets the
-# uninstall keys of 1.7.0 to 1.7.3 in both registry views and the folders that brenwick may touch,
-# then sets its own values with wine's reg and its folders under drive_c, runs brenwick.exe and
-# checks the real registry (the 32-bit view, which brenwick reads) and file system. What happens
-# to keys in the 64-bit view is printed as "info:" lines, not checked. Prints "ok"/"FAIL" per case
-# and "N passed, N failed"; exits non-zero when a case fails.
+# Which program runs depends on what this machine can start (tools/wine-probe.sh):
+# - where 32-bit programs run: brenwick.exe, the product, a 32-bit program. Its registry reads and
+#   the 32-bit reg.exe that its commands start are redirected to the 32-bit view, so both forms of
+#   "reg delete" reach the 32-bit view; what happens to keys in the 64-bit view is printed as
+#   "info:" lines, not checked.
+# - where the kernel refuses them: brenwick64.exe, the same sources built for 64-bit Windows. It
+#   reads the 64-bit view; its 64-bit reg.exe takes "SOFTWARE\Wow6432Node\..." to the 32-bit view
+#   and "SOFTWARE\..." to the 64-bit view, so both views lose their keys.
+# The first line names the variant and why. One throwaway 64-bit WINEPREFIX serves all cases of
+# this file; each case first resets the uninstall keys of 1.7.0 to 1.7.3 in both registry views and
+# the folders that brenwick may touch, then sets its own values with wine's reg and its folders
+# under drive_c, runs brenwick and checks the real registry and file system. Prints "ok"/"FAIL"
+# per case and "N passed, N failed"; exits non-zero when a case fails or none ran.
 set -u
 
-if [ $# -ne 1 ] || [ ! -f "$1" ]; then
-  echo "usage: $0 path/to/brenwick.exe" >&2
+if [ $# -ne 2 ] || [ ! -f "$1" ] || [ ! -f "$2" ]; then
+  echo "usage: $0 path/to/brenwick.exe path/to/brenwick64.exe" >&2
   exit 2
 fi
-exe=$(readlink -f "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../tools/wine-probe.sh"
+wine_probe
+if [ "$WINE64_OK" != 1 ]; then
+  echo "FAIL - wine cannot start here: $WINE64_WHY"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+if [ "$WINE32_OK" = 1 ]; then
+  exe=$(readlink -f "$1")
+  RUN=$WINE32
+  OWN=32     # the registry view that brenwick reads
+  OTHER=64
+  echo "variant: 32-bit brenwick.exe (the product) - $WINE32_WHY"
+else
+  exe=$(readlink -f "$2")
+  RUN=$WINE64
+  OWN=64
+  OTHER=32
+  echo "variant: 64-bit brenwick64.exe, same sources - $WINE32_WHY"
+fi
+wine() { "$WINE64" "$@"; }
 
 export LC_ALL=C.UTF-8 WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export HOME=${HOME:-${TMPDIR:-/tmp}}
-WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/brenwick-wine.XXXXXX") || exit 1
-export WINEPREFIX
+export WINESERVER
+# The prefix and the wine server's own folder live in one folder of this run, removed at the end.
+run_dir=$(mktemp -d "${TMPDIR:-/tmp}/brenwick-wine.XXXXXX") || exit 1
+export WINEPREFIX="$run_dir/prefix" TMPDIR="$run_dir/tmp" HOME="$run_dir/home"
+mkdir -p "$WINEPREFIX" "$TMPDIR" "$HOME"
 C="$WINEPREFIX/drive_c"
-work="$WINEPREFIX/brenwick-test"
+work="$run_dir/work"
 mkdir -p "$work"
 
 cleanup() {
-  wineserver -k >/dev/null 2>&1
-  wineserver -w >/dev/null 2>&1
-  rm -rf "$WINEPREFIX"
+  "$WINESERVER" -k >/dev/null 2>&1
+  "$WINESERVER" -w >/dev/null 2>&1
+  if [ -n "${SRTF_KEEP_TEST_FILES:-}" ]; then
+    echo "kept: $run_dir"
+  else
+    rm -rf "$run_dir"
+  fi
 }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
 # A wineserver that outlives each wine process keeps every later wine start of this file quick;
 # should the script be killed before its clean-up, it still ends 60 seconds after its last client.
-wineserver -p60
-if ! wineboot -i </dev/null >"$work/wineboot.log" 2>&1; then
+"$WINESERVER" -p60
+if ! wine wineboot -i </dev/null >"$work/wineboot.log" 2>&1; then
   cat "$work/wineboot.log"
   echo "FAIL - wineboot could not set up the prefix"
   echo "0 passed, 1 failed"
@@ -114,7 +148,7 @@ set_folders() {
 # ---- running and checking ---------------------------------------------------------------------
 
 run_brenwick() {
-  wine "$exe" "$@" >"$work/stdout" 2>"$work/stderr"
+  "$RUN" "$exe" "$@" >"$work/stdout" 2>"$work/stderr"
   exit_code=$?
   snapshot_registry
 }
@@ -142,6 +176,8 @@ expect_fixed_commands_ran() {
   local v
   for v in "${VERSIONS[@]}"; do
     expect "32-bit view key $v deleted" no_key_in_view 32 "$v"
+    # From a 64-bit process the plain form of "reg delete" reaches the 64-bit view.
+    [ "$OWN" = 64 ] && expect "64-bit view key $v deleted" no_key_in_view 64 "$v"
     expect "Start-menu folder $v removed" absent "$STARTMENU/Quorvane Tessaline $v"
   done
 }
@@ -156,6 +192,7 @@ expect_nothing_touched() {  # expect_nothing_touched FOLDER...
   done
 }
 report_64bit_view() {
+  [ "$OWN" = 64 ] && return  # checked by expect_fixed_commands_ran
   local v kept=() gone=()
   for v in "${VERSIONS[@]}"; do
     if key_in_view 64 "$v"; then kept+=("$v"); else gone+=("$v"); fi
@@ -229,8 +266,8 @@ finish_case "$name"
 
 name="old folder outside a company folder is removed as the registry names it"
 new_registry
-key 32 1.7.0 InstallLocation 'C:\Quorvane Old\' DisplayVersion 1.7.2
-key 32 1.7.3 DisplayVersion 1.7.3
+key $OWN 1.7.0 InstallLocation 'C:\Quorvane Old\' DisplayVersion 1.7.2
+key $OWN 1.7.3 DisplayVersion 1.7.3
 apply_registry || problems+=("registry set-up")
 set_folders "Quorvane Old/bin" "$NEW_PRODUCT"
 run_brenwick "$NEW_LOCATION" 1.7.3
@@ -243,7 +280,7 @@ finish_case "$name"
 name="old folder that is the new folder in another letter case is kept"
 # The company folder holds only this folder: a wrong comparison would remove the company folder.
 new_registry
-key 32 1.7.0 InstallLocation 'C:\Program Files (x86)\Veltrane\Données Quorvane\ ' DisplayVersion 1.7.0
+key $OWN 1.7.0 InstallLocation 'C:\Program Files (x86)\Veltrane\Données Quorvane\ ' DisplayVersion 1.7.0
 apply_registry || problems+=("registry set-up")
 set_folders "$VELTRANE/Données Quorvane"
 run_brenwick 'c:\PROGRAM FILES (X86)\veltrane\DONNÉES QUORVANE' 1.7.2
@@ -258,21 +295,21 @@ set_folders "$OLD_PRODUCT"
 run_brenwick "$NEW_LOCATION" 1.7.0
 expect_exit_0
 expect_nothing_touched "$OLD_PRODUCT/readme.txt"
-for v in "${VERSIONS[@]}"; do expect "32-bit view key $v kept" key_in_view 32 "$v"; done
+for v in "${VERSIONS[@]}"; do expect "$OWN-bit view key $v kept" key_in_view $OWN "$v"; done
 finish_case "$name"
 
-name="missing 1.7.0 entry in the 32-bit view changes nothing"
-# A matching 1.7.0 entry in the 64-bit view only must not be seen by the 32-bit program.
+name="missing 1.7.0 entry in the $OWN-bit view changes nothing"
+# A matching 1.7.0 entry in the other view only must not be seen by the program.
 new_registry
-key 64 1.7.0 InstallLocation "$OLD_LOCATION" DisplayVersion 1.7.0
-key 32 1.7.1 InstallLocation "$OLD_LOCATION" DisplayVersion 1.7.1
+key $OTHER 1.7.0 InstallLocation "$OLD_LOCATION" DisplayVersion 1.7.0
+key $OWN 1.7.1 InstallLocation "$OLD_LOCATION" DisplayVersion 1.7.1
 apply_registry || problems+=("registry set-up")
 set_folders "$OLD_PRODUCT"
 run_brenwick "$NEW_LOCATION" 1.7.5
 expect_exit_0
 expect_nothing_touched "$OLD_PRODUCT/readme.txt"
-expect "32-bit view key 1.7.1 kept" key_in_view 32 1.7.1
-expect "64-bit view key 1.7.0 kept" key_in_view 64 1.7.0
+expect "$OWN-bit view key 1.7.1 kept" key_in_view $OWN 1.7.1
+expect "$OTHER-bit view key 1.7.0 kept" key_in_view $OTHER 1.7.0
 finish_case "$name"
 
 name="fewer than two arguments change nothing"
@@ -282,9 +319,14 @@ for args in 0 1; do
   if [ $args -eq 0 ]; then run_brenwick; else run_brenwick "$NEW_LOCATION"; fi
   expect_exit_0
   expect_nothing_touched "$OLD_PRODUCT/readme.txt"
-  for v in "${VERSIONS[@]}"; do expect "32-bit view key $v kept" key_in_view 32 "$v"; done
+  for v in "${VERSIONS[@]}"; do expect "$OWN-bit view key $v kept" key_in_view $OWN "$v"; done
 done
 finish_case "$name"
 
 echo "$passed passed, $failed failed"
+cases=$(grep -c '^name=' "$0")
+if [ $((passed + failed)) -ne "$cases" ]; then
+  echo "FAIL - $((passed + failed)) of $cases cases ran"
+  exit 1
+fi
 [ "$failed" -eq 0 ]
