@@ -19,8 +19,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# The old-version removal program is cross-built for 32-bit Windows and run
-# under wine.
-if [ -x .ci/install-brenwick.sh ] || [ -f .ci/install-brenwick.sh ]; then
-  bash .ci/install-brenwick.sh
-fi
+# brenwick and the Windows DLL are cross-built with mingw-w64 and run under wine.
+bash .ci/install-windows.sh

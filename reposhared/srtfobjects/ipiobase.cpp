@@ -7,8 +7,10 @@
 #include "ipiobase.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 
+#include "platform/fileio.h"
 #include "platform/systemerror.h"
 #include "srtferrors.h"
 
@@ -40,6 +42,13 @@ std::string StreamMode(const std::string& mode) {
 
 void SrtfSetSimulatedSharingViolation(bool on) { g_simulatedSharingViolation = on; }
 
+IpIoBase::SavedError IpIoBase::SavedError::Now() { return SavedError{errno, PlatformLastError()}; }
+
+void IpIoBase::SavedError::Restore() const {
+    PlatformSetLastError(systemError);
+    errno = err;
+}
+
 IpIoBase::IpIoBase() = default;
 
 IpIoBase::IpIoBase(const std::string& path, const std::string& mode) { open(path, mode); }
@@ -61,7 +70,7 @@ FILE* IpIoBase::open(const std::string& path, const std::string& mode) {
         notOpen_ = 1;
     }
     ResetBuffers();
-    FILE* stream = std::fopen(path.c_str(), StreamMode(mode).c_str());
+    FILE* stream = PlatformOpenFile(path, StreamMode(mode).c_str());
     path_ = path;
     mode_ = mode;
     if (!stream) RaiseStreamError(SrtfErr::kLineOpen, kPrefixOpen);
@@ -73,14 +82,14 @@ FILE* IpIoBase::open(const std::string& path, const std::string& mode) {
 void IpIoBase::close() {
     if (notOpen_) return;
     const bool flushFailed = FlushWrite() < 0;
-    const int flushErrno = writeErrno_;
+    const SavedError flushError = writeError_;
     const int result = std::fclose(stream_);
-    const int closeErrno = errno;
+    const SavedError closeError = SavedError::Now();
     stream_ = nullptr;
     notOpen_ = 1;
     ResetBuffers();
     if (result != 0 || flushFailed) {
-        errno = result != 0 ? closeErrno : flushErrno;
+        (result != 0 ? closeError : flushError).Restore();
         RaiseStreamError(SrtfErr::kLineClose, kPrefixClose);
     }
 }
@@ -88,13 +97,13 @@ void IpIoBase::close() {
 void IpIoBase::ResetBuffers() {
     rpos_ = rlen_ = 0;
     readError_ = false;
-    readErrno_ = 0;
+    readErrorCode_ = SavedError();
     pushback_ = -1;
     pushbackRaw_ = 0;
     lastChar_ = -1;
     lastRaw_ = 1;
     wlen_ = 0;
-    writeErrno_ = 0;
+    writeError_ = SavedError();
     writing_ = false;
 }
 
@@ -119,7 +128,7 @@ size_t IpIoBase::Refill() {
     rlen_ += got;
     if (got == 0 && std::ferror(stream_)) {
         readError_ = true;
-        readErrno_ = errno;
+        readErrorCode_ = SavedError::Now();
     }
     return got;
 }
@@ -135,7 +144,7 @@ int IpIoBase::ReadByte() {
     }
     if (rpos_ == rlen_ && Refill() == 0) {
         if (readError_) {
-            errno = readErrno_;
+            readErrorCode_.Restore();
             RaiseStreamError(SrtfErr::kLineFgetc, kPrefixFgetc);
         }
         return EOF;
@@ -238,7 +247,7 @@ void IpIoBase::ReadLinePiece(size_t room, Sink put) {
         lastRaw_ = 1;
     }
     if (failed) {
-        errno = readErrno_;
+        readErrorCode_.Restore();
         RaiseStreamError(SrtfErr::kLineFgets, kPrefixFgets);
     }
 }
@@ -281,10 +290,10 @@ void IpIoBase::PrepareWrite() {
     if (writing_) return;
     if (rlen_ != 0 || pushback_ >= 0) {
         // Give back the read-ahead: the stream must stand where the reader is.
-        const long position = LogicalPosition();
+        const int64_t position = LogicalPosition();
         rpos_ = rlen_ = 0;
         pushback_ = -1;
-        if (position >= 0) std::fseek(stream_, position, SEEK_SET);
+        if (position >= 0) PlatformSeek(stream_, position, SEEK_SET);
     }
     writing_ = true;
 }
@@ -294,7 +303,7 @@ int IpIoBase::FlushWrite() {
     const size_t n = wlen_;
     wlen_ = 0;
     if (std::fwrite(wbuf_.get(), 1, n, stream_) != n) {
-        writeErrno_ = errno;
+        writeError_ = SavedError::Now();
         return -1;
     }
     return 0;
@@ -309,7 +318,7 @@ int IpIoBase::Put(const char* bytes, size_t n) {
     if (FlushWrite() < 0) return -1;
     if (n >= kWriteBlock) {
         if (std::fwrite(bytes, 1, n, stream_) != n) {
-            writeErrno_ = errno;
+            writeError_ = SavedError::Now();
             return -1;
         }
         return 0;
@@ -338,7 +347,7 @@ int IpIoBase::fputc(int c) {
     if (notOpen_) RaiseNotOpen(SrtfErr::kLineFputc, kPrefixFputc);
     const char byte = static_cast<char>(c);
     if (WriteTranslated(&byte, 1) < 0) {
-        errno = writeErrno_;
+        writeError_.Restore();
         RaiseStreamError(SrtfErr::kLineFputc, kPrefixFputc);
     }
     return static_cast<unsigned char>(byte);
@@ -347,7 +356,7 @@ int IpIoBase::fputc(int c) {
 int IpIoBase::fputs(const char* text) {
     if (notOpen_) RaiseNotOpen(SrtfErr::kLineFputs, kPrefixFputs);
     if (WriteTranslated(text, std::strlen(text)) < 0) {
-        errno = writeErrno_;
+        writeError_.Restore();
         RaiseStreamError(SrtfErr::kLineFputs, kPrefixFputs);
     }
     return 0;
@@ -357,20 +366,21 @@ int IpIoBase::fputs(const std::string& text) { return fputs(text.c_str()); }
 
 // ---- positioning ----
 
-long IpIoBase::LogicalPosition() {
-    const long position = std::ftell(stream_);
+int64_t IpIoBase::LogicalPosition() {
+    const int64_t position = PlatformTell(stream_);
     if (position < 0) return -1;
-    long logical = position + static_cast<long>(wlen_) - static_cast<long>(rlen_ - rpos_);
+    int64_t logical = position + static_cast<int64_t>(wlen_) - static_cast<int64_t>(rlen_ - rpos_);
     if (pushback_ >= 0) logical -= pushbackRaw_;
     return logical < 0 ? 0 : logical;
 }
 
 int IpIoBase::fseek(long offset, int origin) {
     if (notOpen_) return -1;
+    int64_t target = offset;
     if (origin == SEEK_CUR) {
-        const long position = LogicalPosition();
+        const int64_t position = LogicalPosition();
         if (position < 0) return -1;
-        offset += position;
+        target += position;
         origin = SEEK_SET;
     }
     const bool flushFailed = FlushWrite() < 0;
@@ -379,20 +389,24 @@ int IpIoBase::fseek(long offset, int origin) {
     lastChar_ = -1;
     writing_ = false;
     if (flushFailed) return -1;
-    return std::fseek(stream_, offset, origin);
+    return PlatformSeek(stream_, target, origin);
 }
 
 long IpIoBase::ftell() {
     if (notOpen_) return 0;
-    const long position = LogicalPosition();
-    return position < 0 ? 0 : position;
+    const int64_t position = LogicalPosition();
+    // A position that long cannot hold (beyond 2 GB where long has 32 bits)
+    // fails as the C runtime's ftell fails.
+    if (position < 0 || position > static_cast<int64_t>(LONG_MAX)) return 0;
+    return static_cast<long>(position);
 }
 
 // ---- errors ----
 
 std::string IpIoBase::SystemErrorText() {
-    if (g_simulatedSharingViolation) return SrtfErr::kMsgSharingViolation;
-    return PlatformErrorText(errno);
+    const int code = PlatformLastError();
+    if (g_simulatedSharingViolation || code == PlatformSharingViolationError()) return SrtfErr::kMsgSharingViolation;
+    return PlatformSystemErrorText(code);
 }
 
 void IpIoBase::RaiseStreamError(int line, const char* prefix) {
@@ -409,6 +423,7 @@ void IpIoBase::RaiseStreamError(int line, const char* prefix) {
 }
 
 void IpIoBase::RaiseNotOpen(int line, const char* prefix) {
+    PlatformSetLastError(PlatformBadHandleError());
     errno = EBADF;
     RaiseStreamError(line, prefix);
 }

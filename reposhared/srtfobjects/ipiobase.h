@@ -15,6 +15,7 @@
 #ifndef SRTF_IPIOBASE_H
 #define SRTF_IPIOBASE_H
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -101,7 +102,7 @@ private:
     void PrepareRead();
     void PrepareWrite();
     // File position of the next byte to read or write, -1 when unknown.
-    long LogicalPosition();
+    int64_t LogicalPosition();
     // Forgets buffered input and output state (not the stream).
     void ResetBuffers();
     [[noreturn]] void RaiseNotOpen(int line, const char* prefix);
@@ -114,8 +115,15 @@ private:
     // handed out by fgetc/fgets.
     std::unique_ptr<char[]> rbuf_;
     size_t rpos_ = 0, rlen_ = 0;
+    // errno and the system's last error of a failure that is reported later.
+    struct SavedError {
+        int err = 0;
+        int systemError = 0;
+        static SavedError Now();
+        void Restore() const;
+    };
     bool readError_ = false;
-    int readErrno_ = 0;
+    SavedError readErrorCode_;
     int pushback_ = -1;    // one byte of push-back
     int pushbackRaw_ = 0;  // file bytes the pushed-back byte stood for
     int lastChar_ = -1;    // last byte handed out, and the file bytes it took
@@ -123,7 +131,7 @@ private:
     // Output already translated to CR LF, waiting for one large fwrite.
     std::unique_ptr<char[]> wbuf_;
     size_t wlen_ = 0;
-    int writeErrno_ = 0;
+    SavedError writeError_;
     bool writing_ = false;
 };
 

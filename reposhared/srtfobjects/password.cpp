@@ -5,6 +5,8 @@
 // wiped once used.
 #include "password.h"
 
+#include "platform/clock.h"
+
 #include <climits>
 #include <cstdint>
 #include <cstring>
@@ -187,13 +189,15 @@ bool SrtfPasswordStampAt(std::time_t now, int& stamp) {
     start.tm_min = 0;
     start.tm_sec = 0;
     start.tm_isdst = -1;  // daylight saving as the runtime decides
-    const std::time_t startSeconds = std::mktime(&start);
-    if (startSeconds == static_cast<std::time_t>(-1)) return false;
-    stamp = LowWordAsInt(static_cast<int64_t>(now) - static_cast<int64_t>(startSeconds));
+    int64_t startSeconds = 0;
+    if (!PlatformLocalToEpochSeconds(start, startSeconds)) return false;
+    stamp = LowWordAsInt(static_cast<int64_t>(now) - startSeconds);
     return true;
 }
 
-bool SrtfPasswordStamp(int& stamp) { return SrtfPasswordStampAt(std::time(nullptr), stamp); }
+bool SrtfPasswordStamp(int& stamp) {
+    return SrtfPasswordStampAt(static_cast<std::time_t>(PlatformNowSeconds()), stamp);
+}
 
 int SrtfEncryptPasswordWithStamp(int passwordMode, const std::string& plain, std::string& out, int& stamp,
                                  const std::function<bool(int&)>& stampSource) {

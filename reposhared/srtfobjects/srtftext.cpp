@@ -3,6 +3,8 @@
 // classes; nothing depends on the locale.
 #include "srtftext.h"
 
+#include "platform/codepage.h"
+
 #include <climits>
 #include <cstdio>
 #include <vector>
@@ -382,11 +384,12 @@ int RemoveChar(std::string& text, char c) {
 }
 
 void TrimBlanks(std::string& text, int side) {
-    // An ASCII blank is never a lead byte of a double-byte character, so the
-    // byte test alone decides.
+    // A blank below 0x80 that does not begin a double-byte character of the
+    // Japanese code page (which no such byte does, so that test never ends a
+    // trim that the others allow).
     auto blank = [](char c) {
         const unsigned char b = static_cast<unsigned char>(c);
-        return b < 0x80 && AsciiIsBlank(b);
+        return b < 0x80 && AsciiIsBlank(b) && !PlatformIsJapaneseLeadByte(b);
     };
     if (side == 1) {
         size_t start = 0;

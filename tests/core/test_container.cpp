@@ -291,9 +291,11 @@ TEST(Container, FileErrorsLeaveTheDocument) {
         EXPECT_EQ(84, e.line);
         EXPECT_EQ("w", e.mode);
     }
+#if !defined(_WIN32)  // Windows has no full device; its write failure is tested with a closed pipe
     doc.CreateSection(0);
     doc.SetFilePath("/dev/full");
     EXPECT_THROW(doc.Save(), FileError);
+#endif
 
     // A syntax error keeps the sections and records read until then.
     CSRTFContainer partial;

@@ -292,15 +292,21 @@ TEST_F(ReaderTest, SyntaxAndEndOfFileErrors) {
     }
 }
 
+// A folder opens here and fails at the first read; Windows refuses to open it.
 TEST_F(ReaderTest, ReadingADirectoryRaisesTheReadError) {
-    IpFmtRead reader(dir_.string());
-    std::string text;
     try {
+        IpFmtRead reader(dir_.string());
+        std::string text;
         reader.ReadSectionHeader(text);
         ADD_FAILURE() << "no error";
     } catch (const FileError& e) {
+#if defined(_WIN32)
+        EXPECT_EQ(e.line, 84);
+        EXPECT_EQ(e.GetCode(), EACCES);
+#else
         EXPECT_EQ(e.line, 154);
         EXPECT_EQ(e.GetCode(), EISDIR);
+#endif
         EXPECT_TRUE(EndsWith(e.sourceFile, "ipiobase.cpp")) << e.sourceFile;
     }
 }

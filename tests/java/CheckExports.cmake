@@ -1,8 +1,12 @@
 # Checks that the library makes visible exactly the native methods that the
 # javac -h headers declare (43 of SRTFNativeInterface and Java_JNITest_test123)
-# and no other symbol.
+# and no other symbol, under the plain names that a JVM looks up.
 #
 # cmake -DNM=nm -DLIBRARY=libtolvane.so -DHEADERS=h1;h2 -P CheckExports.cmake
+# cmake -DOBJDUMP=x86_64-w64-mingw32-objdump -DLIBRARY=tolvane.dll -DHEADERS=h1;h2
+#       -DSYSTEM_DLLS=KERNEL32.dll,... -P CheckExports.cmake
+# The second form reads the export table of a Windows DLL, and checks that the
+# DLL imports from none but the given DLLs of Windows itself.
 set(expected "")
 foreach(h ${HEADERS})
   file(READ ${h} text)
@@ -18,20 +22,62 @@ if(NOT expected_count EQUAL 44)
   message(FATAL_ERROR "the headers declare ${expected_count} native methods, not 44")
 endif()
 
-execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
-                RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
-if(NOT result STREQUAL "0")
-  message(FATAL_ERROR "nm failed: ${err}")
-endif()
-string(REGEX REPLACE "\n$" "" out "${out}")
-string(REPLACE "\n" ";" lines "${out}")
 set(actual "")
-foreach(line ${lines})
-  # "<address> <type> <name>"
-  if(line MATCHES "^[0-9a-fA-F]* *[A-Za-z] (.+)$")
-    list(APPEND actual ${CMAKE_MATCH_1})
+if(OBJDUMP)
+  execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY}
+                  RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT result STREQUAL "0")
+    message(FATAL_ERROR "objdump failed: ${err}")
   endif()
-endforeach()
+  string(REPLACE "\n" ";" lines "${out}")
+  set(in_names OFF)
+  set(imports "")
+  foreach(line ${lines})
+    if(line MATCHES "^\\[Ordinal/Name Pointer\\] Table")
+      set(in_names ON)
+    elseif(in_names AND line MATCHES "^[ \t]*\\[ *[0-9]+\\] (.+)$")
+      list(APPEND actual ${CMAKE_MATCH_1})
+    elseif(in_names)
+      set(in_names OFF)
+    endif()
+    if(line MATCHES "DLL Name: (.+)$")
+      list(APPEND imports ${CMAKE_MATCH_1})
+    endif()
+  endforeach()
+  string(REPLACE "," ";" system_dlls "${SYSTEM_DLLS}")
+  set(foreign "")
+  foreach(dll ${imports})
+    string(TOUPPER "${dll}" dll_upper)
+    set(known OFF)
+    foreach(system_dll ${system_dlls})
+      string(TOUPPER "${system_dll}" system_upper)
+      if(dll_upper STREQUAL system_upper)
+        set(known ON)
+      endif()
+    endforeach()
+    if(NOT known)
+      list(APPEND foreign ${dll})
+    endif()
+  endforeach()
+  if(foreign)
+    message(FATAL_ERROR "the DLL needs DLLs that Windows does not bring: ${foreign}")
+  endif()
+  message("imports only from Windows' own DLLs: ${imports}")
+else()
+  execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
+                  RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT result STREQUAL "0")
+    message(FATAL_ERROR "nm failed: ${err}")
+  endif()
+  string(REGEX REPLACE "\n$" "" out "${out}")
+  string(REPLACE "\n" ";" lines "${out}")
+  foreach(line ${lines})
+    # "<address> <type> <name>"
+    if(line MATCHES "^[0-9a-fA-F]* *[A-Za-z] (.+)$")
+      list(APPEND actual ${CMAKE_MATCH_1})
+    endif()
+  endforeach()
+endif()
 list(SORT actual)
 
 set(missing ${expected})
