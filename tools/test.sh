@@ -25,6 +25,7 @@ perf_dir_existed=0
 [ -e "$perf_dir" ] && perf_dir_existed=1
 run_tmp=$(mktemp -d "${TMPDIR:-/tmp}/srtf-test.XXXXXX")
 export TMPDIR="$run_tmp"
+export SRTF_FUZZ_TMPDIR="$run_tmp"  # the fuzz replay's scratch files, /dev/shm otherwise
 finish() {
   local status=$?
   if [ -n "${SRTF_KEEP_TEST_FILES:-}" ] && [ "${SRTF_KEEP_TEST_FILES}" != 0 ]; then
