@@ -25,7 +25,13 @@ perf_dir_existed=0
 [ -e "$perf_dir" ] && perf_dir_existed=1
 run_tmp=$(mktemp -d "${TMPDIR:-/tmp}/srtf-test.XXXXXX")
 export TMPDIR="$run_tmp"
-export SRTF_FUZZ_TMPDIR="$run_tmp"  # the fuzz replay's scratch files, /dev/shm otherwise
+# The fuzz targets' scratch files: in memory where it can be (it is rewritten
+# for every input), in a folder of this run either way.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  export SRTF_FUZZ_TMPDIR=$(mktemp -d /dev/shm/srtf-test.XXXXXX)
+else
+  export SRTF_FUZZ_TMPDIR="$run_tmp"
+fi
 finish() {
   local status=$?
   if [ -n "${SRTF_KEEP_TEST_FILES:-}" ] && [ "${SRTF_KEEP_TEST_FILES}" != 0 ]; then
@@ -33,6 +39,7 @@ finish() {
   else
     rm -rf "$run_tmp"
   fi
+  if [ "$SRTF_FUZZ_TMPDIR" != "$run_tmp" ]; then rm -rf "$SRTF_FUZZ_TMPDIR"; fi
   # Every JVM (javac and CMake's probe of java included) makes this folder
   # for its performance counters and leaves it behind.
   if [ "$perf_dir_existed" = 0 ] && [ -d "$perf_dir" ]; then rmdir "$perf_dir" 2>/dev/null || true; fi
