@@ -22,8 +22,4 @@ FILE* PlatformOpenFile(const std::string& path, const char* mode);
 int64_t PlatformTell(FILE* stream);
 int PlatformSeek(FILE* stream, int64_t offset, int origin);
 
-// The UTF-16 form of modified UTF-8 bytes, as PlatformOpenFile decodes them
-// on Windows; false when the bytes are no such text.
-bool PlatformDecodeModifiedUtf8(const std::string& bytes, std::u16string& text);
-
 #endif

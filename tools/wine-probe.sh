@@ -8,6 +8,8 @@
 #   WINE64_OK / WINE32_OK    1 when that command starts here, otherwise 0
 #   WINE64_WHY / WINE32_WHY  one line saying why
 #   WINESERVER               the wine server that both share
+#   wine_env DIR             exports what a wine run in DIR needs (prefix DIR/prefix,
+#                            the server's folder under DIR/tmp, HOME DIR/home)
 # Run as a program it prints these findings (exit status 0 either way).
 #
 # Some kernels refuse every 32-bit program ("Exec format error"); wine's
@@ -59,6 +61,11 @@ wine_probe() {
       WINE32_WHY="the kernel refuses 32-bit programs ($WINE32: Exec format error)"
     fi
   fi
+}
+
+wine_env() {
+  export WINEPREFIX="$1/prefix" TMPDIR="$1/tmp" HOME="$1/home"
+  export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINESERVER LC_ALL=C.UTF-8
 }
 
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then

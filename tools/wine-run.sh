@@ -15,11 +15,6 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-probe.sh"
 
-wine_env() {
-  export WINEPREFIX="$1/prefix" TMPDIR="$1/tmp" HOME="$1/home"
-  export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINESERVER LC_ALL=C.UTF-8
-}
-
 case "${1:-}" in
   --setup)
     wine_probe

@@ -423,7 +423,6 @@ void IpIoBase::RaiseStreamError(int line, const char* prefix) {
 }
 
 void IpIoBase::RaiseNotOpen(int line, const char* prefix) {
-    PlatformSetLastError(PlatformBadHandleError());
-    errno = EBADF;
+    SavedError{EBADF, PlatformBadHandleError()}.Restore();
     RaiseStreamError(line, prefix);
 }

@@ -43,37 +43,22 @@ else
 fi
 wine() { "$WINE64" "$@"; }
 
-export LC_ALL=C.UTF-8 WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINESERVER
-# The prefix and the wine server's own folder live in one folder of this run, removed at the end.
+# The prefix and the wine server's own folder live in one folder of this run, made and removed
+# as for every Windows test (tools/wine-run.sh).
 run_dir=$(mktemp -d "${TMPDIR:-/tmp}/brenwick-wine.XXXXXX") || exit 1
-export WINEPREFIX="$run_dir/prefix" TMPDIR="$run_dir/tmp" HOME="$run_dir/home"
-mkdir -p "$WINEPREFIX" "$TMPDIR" "$HOME"
-C="$WINEPREFIX/drive_c"
-work="$run_dir/work"
-mkdir -p "$work"
-
-cleanup() {
-  "$WINESERVER" -k >/dev/null 2>&1
-  "$WINESERVER" -w >/dev/null 2>&1
-  if [ -n "${SRTF_KEEP_TEST_FILES:-}" ]; then
-    echo "kept: $run_dir"
-  else
-    rm -rf "$run_dir"
-  fi
-}
-trap cleanup EXIT
+wine_run="$here/../../tools/wine-run.sh"
+trap 'bash "$wine_run" --cleanup "$run_dir"' EXIT
 trap 'exit 1' INT TERM
-
-# A wineserver that outlives each wine process keeps every later wine start of this file quick;
-# should the script be killed before its clean-up, it still ends 60 seconds after its last client.
-"$WINESERVER" -p60
-if ! wine wineboot -i </dev/null >"$work/wineboot.log" 2>&1; then
-  cat "$work/wineboot.log"
+if ! setup_log=$(bash "$wine_run" --setup "$run_dir" 2>&1); then
+  echo "$setup_log"
   echo "FAIL - wineboot could not set up the prefix"
   echo "0 passed, 1 failed"
   exit 1
 fi
+wine_env "$run_dir"
+C="$WINEPREFIX/drive_c"
+work="$run_dir/work"
+mkdir -p "$work"
 
 UNINSTALL='HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall'
 STARTMENU="ProgramData/Microsoft/Windows/Start Menu/Programs"
