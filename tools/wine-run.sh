@@ -27,18 +27,17 @@ case "${1:-}" in
     rm -rf "$2"
     mkdir -p "$2/prefix" "$2/tmp" "$2/home"
     wine_env "$2"
-    # A server that outlives each program keeps later starts quick; it ends
-    # a minute after its last client should the cleanup never come. It must
-    # not hold this test's output open: CTest waits for that to close.
-    "$WINESERVER" -p60 </dev/null >/dev/null 2>&1
     "$WINE64" wineboot -i </dev/null >"$2/wineboot.log" 2>&1 || { cat "$2/wineboot.log"; exit 1; }
     # No display here: wine's null display driver still makes real windows
     # (message boxes included), which the tests close themselves.
-    "$WINE64" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1 || exit 1
+    "$WINE64" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1 || exit 1
     # The desktop process that wineboot started chose its driver before
-    # that: a fresh server starts a fresh one on the next window.
-    "$WINESERVER" -k >/dev/null 2>&1
+    # that: wait until it and the server have ended of themselves, so that
+    # the next window starts a fresh one.
     "$WINESERVER" -w >/dev/null 2>&1
+    # A server that outlives each program keeps later starts quick; it ends
+    # a minute after its last client should the cleanup never come. It must
+    # not hold this test's output open: CTest waits for that to close.
     "$WINESERVER" -p60 </dev/null >/dev/null 2>&1
     echo "wine prefix ready: $2/prefix"
     ;;
