@@ -17,6 +17,7 @@
 
 #include "ipiobase.h"
 #include "platform/systemerror.h"
+#include "srtf_test_util.h"
 #include "srtferrors.h"
 
 namespace fs = std::filesystem;
@@ -84,16 +85,7 @@ std::string ReadAllByFgets(IpIoBase& io, int size) {
     return out;
 }
 
-template <class Body>
-FileError CatchFileError(Body body) {
-    try {
-        body();
-    } catch (const FileError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no FileError was raised";
-    return FileError(0);
-}
+using srtftest::CatchFileError;
 
 // The system's error codes of a path in a missing folder and of opening a
 // folder for reading, as the system's last error gives them.

@@ -21,6 +21,7 @@
 
 #include "ipfmtwrite.h"
 #include "srtfcontainer.h"
+#include "srtferrors.h"
 
 #ifndef SRTF_FIXTURES_DIR
 #define SRTF_FIXTURES_DIR "tests/fixtures"
@@ -164,6 +165,19 @@ inline std::vector<std::pair<int, int>> ForeignKeys(CObjectBase& r) {
     for (int reset = 1; r.IterateForeignKey(reset, fk) && fks.size() < 100; reset = 0)
         fks.emplace_back(fk.keyValue, fk.objectType);
     return fks;
+}
+
+// The FileError that body raises; a test failure and FileError(0) if it
+// raises none.
+template <class Body>
+FileError CatchFileError(Body body) {
+    try {
+        body();
+    } catch (const FileError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no FileError was raised";
+    return FileError(0);
 }
 
 }  // namespace srtftest

@@ -10,7 +10,6 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <string>
 
 #include "ipiobase.h"
@@ -30,15 +29,7 @@ const std::string kOpenPrefix = "IpIoBase: open() failed. Here is the error mess
 const std::string kSharingText =
     "The Dode Didud Eduzov can't access the internal SRTF file because the Zara Ro Rivure is using it.";
 
-FileError CatchFileError(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const FileError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no FileError";
-    return FileError(0);
-}
+using srtftest::CatchFileError;
 
 // The system's message for a code, as FormatMessageA gives it.
 std::string SystemText(DWORD code) {
