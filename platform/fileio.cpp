@@ -52,8 +52,9 @@ bool DecodeModifiedUtf8(const std::string& bytes, std::wstring& text) {
 
 FILE* PlatformOpenFile(const std::string& path, const char* mode) {
     std::wstring name;  // UTF-16: wchar_t has 16 bits on Windows
-    if (!DecodeModifiedUtf8(path, name)) return std::fopen(path.c_str(), mode);
-    if (name.find(L'\0') != std::wstring::npos) {
+    // Bytes that are no such text, and a name cut short by U+0000, name no
+    // file: opening them as they stand would make a file of another name.
+    if (!DecodeModifiedUtf8(path, name) || name.find(L'\0') != std::wstring::npos) {
         SetLastError(ERROR_INVALID_NAME);
         errno = EINVAL;
         return nullptr;

@@ -5,9 +5,9 @@
 // library from Java as modified UTF-8 bytes. On Windows such a path is
 // decoded into UTF-16 (U+0000 written as C0 80, a character beyond U+FFFF as
 // two encoded surrogates; standard four-byte sequences are taken too) and the
-// file is opened by that name with _wfopen; a path that holds U+0000 names no
-// file and fails with EINVAL; bytes that are no such text are opened as they
-// stand, in the ANSI code page. Elsewhere the bytes are the file name.
+// file is opened by that name with _wfopen; a path that holds U+0000, and
+// bytes that are no such text, name no file and fail with EINVAL. Elsewhere
+// the bytes are the file name.
 //
 // PlatformTell(stream): the stream's position, -1 on failure.
 // PlatformSeek(stream, offset, origin): fseek with a 64-bit offset.

@@ -7,10 +7,13 @@
 #   wine-run.sh --cleanup WINEDIR         stops its wine server, removes WINEDIR
 #
 # The wine server's own folder goes to WINEDIR/tmp, so the cleanup leaves
-# nothing behind. A 32-bit program on a machine that cannot run one
+# nothing behind. A 32-bit program where the kernel refuses 32-bit programs
 # (tools/wine-probe.sh) is not run: the reason is printed and the exit status
-# is 77, which CTest reports as skipped. Windows' drive Z: is /, so paths of
-# this machine reach the program as Z:\...; its TEMP folder lies in the prefix.
+# is 77, which CTest reports as skipped; where the kernel runs them but wine's
+# 32-bit loader does not start, the run fails and says why. A program that
+# crashes ends at once with wine's report of the crash (the prefix shows no
+# crash dialog). Windows' drive Z: is /, so paths of this machine reach the
+# program as Z:\...; its TEMP folder lies in the prefix.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/wine-probe.sh"
@@ -31,6 +34,11 @@ case "${1:-}" in
     # No display here: wine's null display driver still makes real windows
     # (message boxes included), which the tests close themselves.
     "$WINE64" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1 || exit 1
+    # A program that crashes must end at once, with wine's report of the
+    # crash on its output, instead of waiting on a crash dialog that nobody
+    # can close.
+    "$WINE64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      </dev/null >/dev/null 2>&1 || exit 1
     # The desktop process that wineboot started chose its driver before
     # that: wait until it and the server have ended of themselves, so that
     # the next window starts a fresh one.
@@ -57,9 +65,13 @@ case "${1:-}" in
     bits=$1 dir=$2 program=$3
     shift 3
     wine_probe
-    if [ "$bits" = 32 ] && [ "$WINE32_OK" != 1 ]; then
+    if [ "$bits" = 32 ] && [ "$KERNEL32_OK" != 1 ]; then
       echo "skipped: a 32-bit Windows program cannot run here: $WINE32_WHY"
       exit 77
+    fi
+    if [ "$bits" = 32 ] && [ "$WINE32_OK" != 1 ]; then
+      echo "wine cannot run a 32-bit program here: $WINE32_WHY" >&2
+      exit 1
     fi
     if [ "$WINE64_OK" != 1 ]; then
       echo "wine cannot start here: $WINE64_WHY" >&2
@@ -85,7 +97,7 @@ case "${1:-}" in
     exit $rc
     ;;
   *)
-    sed -n '2,13p' "$0" >&2
+    sed -n '2,16p' "$0" >&2
     exit 2
     ;;
 esac

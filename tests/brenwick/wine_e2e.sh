@@ -6,10 +6,11 @@
 #   the 32-bit reg.exe that its commands start are redirected to the 32-bit view, so both forms of
 #   "reg delete" reach the 32-bit view; what happens to keys in the 64-bit view is printed as
 #   "info:" lines, not checked.
-# - where the kernel refuses them: brenwick64.exe, the same sources built for 64-bit Windows. It
+# - where the kernel refuses them (and only there): brenwick64.exe, the same sources built for 64-bit Windows. It
 #   reads the 64-bit view; its 64-bit reg.exe takes "SOFTWARE\Wow6432Node\..." to the 32-bit view
 #   and "SOFTWARE\..." to the 64-bit view, so both views lose their keys.
-# The first line names the variant and why. One throwaway 64-bit WINEPREFIX serves all cases of
+# Where the kernel runs 32-bit programs but wine's 32-bit loader does not start, the test fails and
+# names the fix. The first line names the variant and why. One throwaway 64-bit WINEPREFIX serves all cases of
 # this file; each case first resets the uninstall keys of 1.7.0 to 1.7.3 in both registry views and
 # the folders that brenwick may touch, then sets its own values with wine's reg and its folders
 # under drive_c, runs brenwick and checks the real registry and file system. Prints "ok"/"FAIL"
@@ -25,6 +26,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 wine_probe
 if [ "$WINE64_OK" != 1 ]; then
   echo "FAIL - wine cannot start here: $WINE64_WHY"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+if [ "$WINE32_OK" != 1 ] && [ "$KERNEL32_OK" = 1 ]; then
+  # The product is a 32-bit program: it must run wherever the kernel lets it.
+  echo "FAIL - brenwick.exe cannot run: $WINE32_WHY"
   echo "0 passed, 1 failed"
   exit 1
 fi

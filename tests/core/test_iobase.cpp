@@ -87,13 +87,16 @@ std::string ReadAllByFgets(IpIoBase& io, int size) {
 
 using srtftest::CatchFileError;
 
-// The system's error codes of a path in a missing folder and of opening a
-// folder for reading, as the system's last error gives them.
+// The system's error code of a path in a missing folder, as the system's
+// last error gives it, and the system's own texts for it.
 #if defined(_WIN32)
 constexpr int kMissingFolderError = 3;  // ERROR_PATH_NOT_FOUND
+const std::vector<std::string> kMissingFolderTexts = srtftest::WindowsSystemTexts(3);
 #else
 constexpr int kMissingFolderError = ENOENT;
+const std::vector<std::string> kMissingFolderTexts = {"No such file or directory"};
 #endif
+const std::string kOpenFailed = "IpIoBase: open() failed. Here is the error message: ";
 
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
@@ -246,11 +249,7 @@ TEST_F(IoBaseTest, OpenFailureInAMissingFolder) {
     EXPECT_EQ(e.line, 84);
     EXPECT_EQ(e.path, path);
     EXPECT_EQ(e.mode, "r");
-    EXPECT_EQ(e.message, "IpIoBase: open() failed. Here is the error message: " +
-                             PlatformSystemErrorText(kMissingFolderError));
-#if defined(_WIN32)
-    EXPECT_TRUE(EndsWith(e.message, ".\r\n")) << "the system's text with its line end: " << e.message;
-#endif
+    EXPECT_TRUE(srtftest::IsPrefixAndOneOf(e.message, kOpenFailed, kMissingFolderTexts));
     EXPECT_TRUE(EndsWith(e.sourceFile, "ipiobase.cpp")) << e.sourceFile;
     EXPECT_FALSE(io.IsOpen());
     EXPECT_EQ(io.GetPath(), path);  // the values that were tried
@@ -272,7 +271,7 @@ TEST_F(IoBaseTest, SharingViolationText) {
     IpIoBase io;
     PlatformSetLastError(kMissingFolderError);
     errno = ENOENT;
-    EXPECT_EQ(io.SystemErrorText(), PlatformSystemErrorText(kMissingFolderError));
+    EXPECT_TRUE(srtftest::IsPrefixAndOneOf(io.SystemErrorText(), "", kMissingFolderTexts));
     EXPECT_EQ(errno, ENOENT);  // taking the text leaves errno alone
 }
 
@@ -282,8 +281,7 @@ TEST_F(IoBaseTest, ReadingADirectoryFails) {
     const FileError e = CatchFileError([&] { IpIoBase io(dir_.string(), "r"); });
     EXPECT_EQ(e.GetCode(), EACCES);
     EXPECT_EQ(e.line, 84);
-    EXPECT_EQ(e.message, "IpIoBase: open() failed. Here is the error message: " +
-                             PlatformSystemErrorText(5));  // ERROR_ACCESS_DENIED
+    EXPECT_TRUE(srtftest::IsPrefixAndOneOf(e.message, kOpenFailed, srtftest::WindowsSystemTexts(5)));
     EXPECT_EQ(e.path, dir_.string());
 }
 #else

@@ -180,6 +180,39 @@ FileError CatchFileError(Body body) {
     return FileError(0);
 }
 
+// Whether text is prefix followed by one of the given texts.
+inline ::testing::AssertionResult IsPrefixAndOneOf(const std::string& text, const std::string& prefix,
+                                                   const std::vector<std::string>& tails) {
+    for (const std::string& tail : tails)
+        if (text == prefix + tail) return ::testing::AssertionSuccess();
+    ::testing::AssertionResult result = ::testing::AssertionFailure();
+    result << "\"" << text << "\" is not \"" << prefix << "\" followed by one of:";
+    for (const std::string& tail : tails) result << " \"" << tail << "\"";
+    return result;
+}
+
+#if defined(_WIN32)
+// What the system's message table says for an error code, in English as
+// Windows words it and as wine (where the Windows tests run) words it, each
+// with the table's line end; empty for a code not listed here.
+inline std::vector<std::string> WindowsSystemTexts(unsigned code) {
+    switch (code) {
+        case 2:  // ERROR_FILE_NOT_FOUND
+            return {"The system cannot find the file specified.\r\n", "File not found.\r\n"};
+        case 3:  // ERROR_PATH_NOT_FOUND
+            return {"The system cannot find the path specified.\r\n", "Path not found.\r\n"};
+        case 5:  // ERROR_ACCESS_DENIED
+            return {"Access is denied.\r\n", "Access denied.\r\n"};
+        case 109:  // ERROR_BROKEN_PIPE
+            return {"The pipe has been ended.\r\n", "Broken pipe.\r\n"};
+        case 232:  // ERROR_NO_DATA
+            return {"The pipe is being closed.\r\n", "Pipe closed.\r\n"};
+        default:
+            return {};
+    }
+}
+#endif
+
 }  // namespace srtftest
 
 #endif

@@ -1,7 +1,10 @@
 # Tests of the Windows build of tolvane (included by tolvane/CMakeLists.txt).
 # - tolvane.exports: the DLL's export table holds exactly the 44 native
-#   methods under their plain names, and the DLL needs no DLL but Windows' own
-#   (read with objdump on this machine, so it runs wherever the build does).
+#   methods under their plain names, and the DLL needs no DLL but Windows' own;
+#   in the 32-bit DLL each of them removes exactly its own arguments on return
+#   (__stdcall, as a 32-bit JVM calls them). Read with objdump on this
+#   machine, so it runs wherever the build does, also where the kernel refuses
+#   32-bit programs.
 # - tolvane.jni_calls: a Windows program that stands in for the JVM: it loads
 #   tolvane.dll, finds every native method by the name a JVM looks up and
 #   calls them through a JNIEnv of its own (under wine).
@@ -11,12 +14,17 @@
 
 # The binutils of the cross compiler: x86_64-w64-mingw32-g++-posix -> ...-objdump.
 string(REGEX REPLACE "-g\\+\\+(-posix|-win32)?$" "-objdump" _tolvane_objdump "${CMAKE_CXX_COMPILER}")
+set(_tolvane_stdcall OFF)
+if(SRTF_WINE_BITS EQUAL 32)
+  set(_tolvane_stdcall ON)
+endif()
 add_test(NAME tolvane.exports
          COMMAND ${CMAKE_COMMAND}
            -DOBJDUMP=${_tolvane_objdump}
            -DLIBRARY=$<TARGET_FILE:tolvane>
            "-DHEADERS=${TOLVANE_JNI_HEADERS}"
            -DSYSTEM_DLLS=KERNEL32.dll,msvcrt.dll,USER32.dll
+           -DSTDCALL=${_tolvane_stdcall}
            -P ${TOLVANE_SOURCE_ROOT}/tests/java/CheckExports.cmake)
 set_tests_properties(tolvane.exports PROPERTIES LABELS "tolvane;win${SRTF_WINE_BITS}" TIMEOUT 60)
 

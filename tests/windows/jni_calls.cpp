@@ -315,9 +315,13 @@ int main(int argc, char** argv) {
     const jint bad = n.initFromFile(env, kThis, MakeString(fixtures + "\\java\\syntax_error.srtf"));
     n.read(env, kThis, bad);
     Expect(n.isSRTFResourceValid(env, kThis, bad) == JNI_FALSE, "a syntax error releases the handle");
+    // A readable document stands under the name cut at U+0000: opening that
+    // one instead would read it.
+    Expect(CopyFileW(wideName.c_str(), (work + L"\\a").c_str(), FALSE) != 0, "a document named a");
     const jint nul = n.initFromFile(env, kThis, MakeString(Utf8Of(work) + "\\a\xC0\x80" "b.srtf"));
     n.read(env, kThis, nul);
     Expect(n.isSRTFResourceValid(env, kThis, nul) == JNI_FALSE, "a name holding U+0000 names no file");
+    DeleteFileW((work + L"\\a").c_str());
     Finish("failed reads release their handles");
 
     // ---- server errors ----
