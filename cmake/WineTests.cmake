@@ -29,5 +29,5 @@ function(srtf_add_wine_test name program)
     FIXTURES_REQUIRED wine_prefix
     SKIP_RETURN_CODE 77
     LABELS "wine;win${SRTF_WINE_BITS};${ARG_LABELS}"
-    TIMEOUT 900)
+    TIMEOUT 300)
 endfunction()
