@@ -6,15 +6,16 @@
 #   the 32-bit reg.exe that its commands start are redirected to the 32-bit view, so both forms of
 #   "reg delete" reach the 32-bit view; what happens to keys in the 64-bit view is printed as
 #   "info:" lines, not checked.
-# - where the kernel refuses them (and only there): brenwick64.exe, the same sources built for 64-bit Windows. It
-#   reads the 64-bit view; its 64-bit reg.exe takes "SOFTWARE\Wow6432Node\..." to the 32-bit view
-#   and "SOFTWARE\..." to the 64-bit view, so both views lose their keys.
+# - where the kernel refuses them, and only there: brenwick64.exe, the same sources built for 64-bit
+#   Windows. It reads the 64-bit view; its 64-bit reg.exe takes "SOFTWARE\Wow6432Node\..." to the
+#   32-bit view and "SOFTWARE\..." to the 64-bit view, so both views lose their keys.
 # Where the kernel runs 32-bit programs but wine's 32-bit loader does not start, the test fails and
-# names the fix. The first line names the variant and why. One throwaway 64-bit WINEPREFIX serves all cases of
-# this file; each case first resets the uninstall keys of 1.7.0 to 1.7.3 in both registry views and
-# the folders that brenwick may touch, then sets its own values with wine's reg and its folders
-# under drive_c, runs brenwick and checks the real registry and file system. Prints "ok"/"FAIL"
-# per case and "N passed, N failed"; exits non-zero when a case fails or none ran.
+# names the fix. The first line names the variant and why. One throwaway 64-bit WINEPREFIX serves
+# all cases of this file; each case first resets the uninstall keys of 1.7.0 to 1.7.3 in both
+# registry views and the folders that brenwick may touch, then sets its own values with wine's reg
+# and its folders under drive_c, runs brenwick and checks the real registry and file system.
+# Prints "ok"/"FAIL" per case and "N passed, N failed"; exits non-zero when a case fails or none
+# ran.
 set -u
 
 if [ $# -ne 2 ] || [ ! -f "$1" ] || [ ! -f "$2" ]; then
