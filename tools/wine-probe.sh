@@ -8,7 +8,8 @@
 #   WINE64_OK / WINE32_OK    1 when that command starts here, otherwise 0
 #   WINE64_WHY / WINE32_WHY  one line saying why (with the fix where there is one)
 #   KERNEL32_OK              0 only where the kernel refuses 32-bit programs
-#                            ("Exec format error" from a 32-bit program of its own)
+#                            ("Exec format error" from a 32-bit program of its own,
+#                            or from wine's 32-bit loader where that one cannot run)
 #   WINESERVER               the wine server that both share
 #   wine_env DIR             exports what a wine run in DIR needs (prefix DIR/prefix,
 #                            the server's folder under DIR/tmp, HOME DIR/home)
@@ -45,8 +46,9 @@ wine_probe_one() {
 kernel_probe() {
   local dir rc out
   KERNEL32_OK=1
-  dir=$(mktemp -d "${TMPDIR:-/tmp}/srtf-probe.XXXXXX") || {
+  dir=$(mktemp -d "${TMPDIR:-/tmp}/srtf-probe.XXXXXX" 2>/dev/null) || {
     KERNEL32_WHY="could not make a folder for the 32-bit probe in ${TMPDIR:-/tmp}"
+    KERNEL32_OK=unknown
     return
   }
   printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00'`
@@ -65,7 +67,9 @@ kernel_probe() {
     KERNEL32_OK=0
     KERNEL32_WHY="the kernel refuses 32-bit programs (Exec format error)"
   else
-    KERNEL32_WHY="the 32-bit probe did not run (status $rc: ${out:-no output}); taken as a kernel that runs 32-bit programs"
+    # (A folder mounted noexec, say.) wine's 32-bit loader decides then.
+    KERNEL32_WHY="the 32-bit probe did not run (status $rc: ${out:-no output})"
+    KERNEL32_OK=unknown
   fi
 }
 
@@ -89,13 +93,19 @@ wine_probe() {
   else
     kernel_probe
   fi
-  if [ "$KERNEL32_OK" != 1 ]; then
+  if [ "$KERNEL32_OK" = 0 ]; then
     WINE32_OK=0
     WINE32_WHY=$KERNEL32_WHY
   elif wine_probe_one "$WINE32"; then
     WINE32_OK=1
+    KERNEL32_OK=1
     WINE32_WHY="32-bit loader $WINE32 starts ($probe_out)"
+  elif [ "$KERNEL32_OK" = unknown ] && [[ "$probe_out" == *"Exec format error"* ]]; then
+    KERNEL32_OK=0
+    WINE32_OK=0
+    WINE32_WHY="the kernel refuses 32-bit programs ($WINE32: Exec format error)"
   else
+    KERNEL32_OK=1
     WINE32_OK=0
     WINE32_WHY="$KERNEL32_WHY, but the 32-bit loader $WINE32 does not start: ${probe_out:-no output}; $fix (wine32:i386)"
   fi
