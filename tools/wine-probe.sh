@@ -11,6 +11,9 @@
 #                            ("Exec format error" from a 32-bit program of its own,
 #                            or from wine's 32-bit loader where that one cannot run)
 #   WINESERVER               the wine server that both share
+#   wine_verdict BITS        whether a BITS-bit program runs here: 0 (WINE_LOADER is the
+#                            command), 77 where the kernel refuses 32-bit programs (a skip),
+#                            1 where wine is missing or broken (a fault); WINE_VERDICT says why
 #   wine_env DIR             exports what a wine run in DIR needs (prefix DIR/prefix,
 #                            the server's folder under DIR/tmp, HOME DIR/home)
 # Run as a program it prints these findings (exit status 0 either way).
@@ -109,6 +112,27 @@ wine_probe() {
     WINE32_OK=0
     WINE32_WHY="$KERNEL32_WHY, but the 32-bit loader $WINE32 does not start: ${probe_out:-no output}; $fix (wine32:i386)"
   fi
+}
+
+wine_verdict() {
+  WINE_LOADER=""
+  if [ "$WINE64_OK" != 1 ]; then
+    WINE_VERDICT="wine cannot start here: $WINE64_WHY"
+    return 1
+  fi
+  if [ "$1" = 64 ]; then
+    WINE_LOADER=$WINE64
+    WINE_VERDICT=$WINE64_WHY
+    return 0
+  fi
+  WINE_VERDICT=$WINE32_WHY
+  if [ "$WINE32_OK" = 1 ]; then
+    WINE_LOADER=$WINE32
+    return 0
+  fi
+  [ "$KERNEL32_OK" = 0 ] && return 77
+  WINE_VERDICT="wine cannot run a 32-bit program here: $WINE32_WHY"
+  return 1
 }
 
 wine_env() {

@@ -65,30 +65,22 @@ case "${1:-}" in
     bits=$1 dir=$2 program=$3
     shift 3
     wine_probe
-    if [ "$bits" = 32 ] && [ "$KERNEL32_OK" != 1 ]; then
-      echo "skipped: a 32-bit Windows program cannot run here: $WINE32_WHY"
-      exit 77
-    fi
-    if [ "$bits" = 32 ] && [ "$WINE32_OK" != 1 ]; then
-      echo "wine cannot run a 32-bit program here: $WINE32_WHY" >&2
-      exit 1
-    fi
-    if [ "$WINE64_OK" != 1 ]; then
-      echo "wine cannot start here: $WINE64_WHY" >&2
-      exit 1
-    fi
+    wine_verdict "$bits"
+    case $? in
+      77) echo "skipped: a 32-bit Windows program cannot run here: $WINE_VERDICT"; exit 77 ;;
+      0) ;;
+      *) echo "$WINE_VERDICT" >&2; exit 1 ;;
+    esac
     if [ ! -d "$dir/prefix/drive_c" ]; then
       echo "no wine prefix in $dir (the test wine.setup makes it)" >&2
       exit 1
     fi
     wine_env "$dir"
-    loader=$WINE64
-    [ "$bits" = 32 ] && loader=$WINE32
     # The output goes through a file: processes that wine starts on the way
     # (the desktop process of a first window) inherit it and outlive the
     # program, and CTest would wait for a pipe they hold.
     log=$(mktemp "$dir/tmp/run.XXXXXX")
-    "$loader" "$program" "$@" </dev/null >"$log" 2>&1
+    "$WINE_LOADER" "$program" "$@" </dev/null >"$log" 2>&1
     rc=$?
     cat "$log"
     rm -f "$log"

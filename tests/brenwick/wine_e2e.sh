@@ -25,30 +25,27 @@ fi
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/wine-probe.sh"
 wine_probe
-if [ "$WINE64_OK" != 1 ]; then
-  echo "FAIL - wine cannot start here: $WINE64_WHY"
-  echo "0 passed, 1 failed"
-  exit 1
-fi
-if [ "$WINE32_OK" != 1 ] && [ "$KERNEL32_OK" = 1 ]; then
+wine_verdict 32
+verdict=$?
+if [ $verdict = 1 ]; then
   # The product is a 32-bit program: it must run wherever the kernel lets it.
-  echo "FAIL - brenwick.exe cannot run: $WINE32_WHY"
+  echo "FAIL - brenwick.exe cannot run: $WINE_VERDICT"
   echo "0 passed, 1 failed"
   exit 1
 fi
-if [ "$WINE32_OK" = 1 ]; then
+if [ $verdict = 0 ]; then
   exe=$(readlink -f "$1")
-  RUN=$WINE32
   OWN=32     # the registry view that brenwick reads
   OTHER=64
-  echo "variant: 32-bit brenwick.exe (the product) - $WINE32_WHY"
+  echo "variant: 32-bit brenwick.exe (the product) - $WINE_VERDICT"
 else
   exe=$(readlink -f "$2")
-  RUN=$WINE64
   OWN=64
   OTHER=32
-  echo "variant: 64-bit brenwick64.exe, same sources - $WINE32_WHY"
+  echo "variant: 64-bit brenwick64.exe, same sources - $WINE_VERDICT"
+  wine_verdict 64
 fi
+RUN=$WINE_LOADER
 wine() { "$WINE64" "$@"; }
 
 # The prefix and the wine server's own folder live in one folder of this run, made and removed

@@ -91,7 +91,7 @@ using srtftest::CatchFileError;
 // last error gives it, and the system's own texts for it.
 #if defined(_WIN32)
 constexpr int kMissingFolderError = 3;  // ERROR_PATH_NOT_FOUND
-const std::vector<std::string> kMissingFolderTexts = srtftest::WindowsSystemTexts(3);
+const std::vector<std::string> kMissingFolderTexts = srtftest::WindowsSystemTexts(kMissingFolderError);
 #else
 constexpr int kMissingFolderError = ENOENT;
 const std::vector<std::string> kMissingFolderTexts = {"No such file or directory"};
